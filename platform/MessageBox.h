@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The program's one kind of message: modal, OK only, no icon, the program's
+// title as caption. Returns when the user dismisses it.
+class MessageBox
+{
+public:
+    virtual ~MessageBox() = default;
+    virtual void show(QWidget* parent, const QString& text) = 0;
+};

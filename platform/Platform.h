@@ -1,0 +1,20 @@
+#pragma once
+
+class HelpViewer;
+class MessageBox;
+class MSComm;
+class ProgramLauncher;
+class Registry;
+class SettingsStore;
+
+// What the main window needs of the world outside it. main() wires the real
+// ones; tests wire fakes.
+struct Platform
+{
+    SettingsStore& store;
+    MSComm& serial;
+    MessageBox& messages;
+    HelpViewer& help;
+    Registry& registry;
+    ProgramLauncher& programs;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+
+// One kind of serial port: a device, the built-in loop-back plug, ...
+// Reads never wait for data. A read on a closed line fails (nullopt) rather
+// than report the line as off, so the lamps can hold their state meanwhile.
+class SerialLine
+{
+public:
+    virtual ~SerialLine() = default;
+
+    // Opens at 9600 baud, 8 data bits, no parity, 1 stop bit.
+    virtual bool open() = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+
+    virtual bool setRequestToSend(bool asserted) = 0;
+    virtual bool setDataTerminalReady(bool asserted) = 0;
+
+    virtual std::optional<bool> clearToSend() const = 0;
+    virtual std::optional<bool> carrierDetect() const = 0;
+    virtual std::optional<bool> dataSetReady() const = 0;
+};

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "platform/MSComm.h"
+
+#include <map>
+#include <memory>
+
+// What a test sets and sees of one fake device.
+struct FakePort
+{
+    bool openFails = false;
+    bool cts = false, cd = false, dsr = false;
+    bool ctsFails = false, cdFails = false, dsrFails = false;
+    bool isOpen = false, rts = false, dtr = false;
+    int opens = 0, closes = 0;
+};
+
+class FakeSerialLine : public SerialLine
+{
+public:
+    explicit FakeSerialLine(FakePort& port) : m_port(port) {}
+    ~FakeSerialLine() override { close(); }
+
+    bool open() override
+    {
+        if (m_port.openFails)
+            return false;
+        ++m_port.opens;
+        m_port.isOpen = true;
+        return true;
+    }
+    void close() override
+    {
+        if (!m_port.isOpen)
+            return;
+        ++m_port.closes;
+        m_port.isOpen = m_port.rts = m_port.dtr = false;
+    }
+    bool isOpen() const override { return m_port.isOpen; }
+    bool setRequestToSend(bool on) override { return m_port.isOpen && ((m_port.rts = on), true); }
+    bool setDataTerminalReady(bool on) override
+    {
+        return m_port.isOpen && ((m_port.dtr = on), true);
+    }
+    std::optional<bool> clearToSend() const override { return read(m_port.cts, m_port.ctsFails); }
+    std::optional<bool> carrierDetect() const override { return read(m_port.cd, m_port.cdFails); }
+    std::optional<bool> dataSetReady() const override { return read(m_port.dsr, m_port.dsrFails); }
+
+private:
+    std::optional<bool> read(bool level, bool fails) const
+    {
+        if (!m_port.isOpen || fails)
+            return std::nullopt;
+        return level;
+    }
+    FakePort& m_port;
+};
+
+// A serial control whose port numbers name fake devices: the numbers in
+// `ports` exist, every other number names no port.
+struct FakePortRig
+{
+    std::map<int, FakePort> ports;
+    MSComm comm{[this](int n) { return ports.count(n) ? QStringLiteral("fake%1").arg(n) : QString(); },
+                 [this](const QString& device) -> std::unique_ptr<SerialLine> {
+                     const int n = device.mid(4).toInt();
+                     return std::make_unique<FakeSerialLine>(ports.at(n));
+                 }};
+};

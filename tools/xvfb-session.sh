@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Runs a command on a virtual X display of its own, with openbox managing the
+# windows, and tears both down afterwards. The command's exit code is ours.
+set -euo pipefail
+
+[ $# -ge 1 ] || { echo "usage: $0 command [args...]" >&2; exit 2; }
+
+tmp=$(mktemp -d)
+cleanup() {
+    [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null || true
+    [ -n "${x_pid:-}" ] && kill "$x_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+# -displayfd lets the server pick a free display number, so sessions can run side by side.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+x_pid=$!
+for _ in $(seq 100); do
+    [ -s "$tmp/display" ] && break
+    sleep 0.05
+done
+[ -s "$tmp/display" ] || { echo "Xvfb did not start:" >&2; cat "$tmp/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(cat "$tmp/display")"
+export QT_QPA_PLATFORM=xcb
+
+openbox --sm-disable --config-file /dev/null >"$tmp/openbox.log" 2>&1 &
+wm_pid=$!
+# Wait until openbox has claimed the screen, so the command meets a managed desktop.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+done
+
+"$@"
