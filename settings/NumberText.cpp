@@ -1,8 +1,8 @@
 #include "settings/NumberText.h"
 
-#include <QLocale>
 #include <cmath>
 #include <limits>
+#include <QLocale>
 
 namespace NumberText {
 

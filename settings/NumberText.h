@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <optional>
+#include <QString>
 
 // The text forms of the numbers in the settings store: plain decimal, a
 // leading "-" for negatives, no decimal point for whole numbers. Parsing

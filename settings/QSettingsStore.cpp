@@ -1,8 +1,7 @@
 #include "settings/QSettingsStore.h"
 
 QSettingsStore::QSettingsStore() : m_settings(QStringLiteral("Quorlin"), QStringLiteral("Quorlin"))
-{
-}
+{}
 
 QString QSettingsStore::read(const QString& section, const QString& key) const
 {

@@ -54,7 +54,10 @@ void seed(SettingsStore& store, double leftTwips, double topTwips)
     }
 }
 
-QString read(const SettingsStore& store, Key key) { return store.read(Section, keyName(key)); }
+QString read(const SettingsStore& store, Key key)
+{
+    return store.read(Section, keyName(key));
+}
 
 void write(SettingsStore& store, Key key, const QString& value)
 {

@@ -2,20 +2,28 @@
 
 #include "settings/SettingsStore.h"
 
-#include <QString>
 #include <array>
+#include <QString>
 
 // The seven values that outlive a run, all in section "Settings" of the store.
 namespace SettingsSchema {
 
 inline const QString Section = QStringLiteral("Settings");
 
-enum class Key { PositionLeft, PositionTop, OnTop, Status1, Status2, Status3, ComPort };
+enum class Key
+{
+    PositionLeft,
+    PositionTop,
+    OnTop,
+    Status1,
+    Status2,
+    Status3,
+    ComPort
+};
 
 // The order in which an activation seeds the keys.
-inline constexpr std::array<Key, 7> SeedingOrder{Key::PositionLeft, Key::PositionTop,
-                                                 Key::OnTop,        Key::Status1,
-                                                 Key::Status2,      Key::Status3,
+inline constexpr std::array<Key, 7> SeedingOrder{Key::PositionLeft, Key::PositionTop, Key::OnTop,
+                                                 Key::Status1,      Key::Status2,     Key::Status3,
                                                  Key::ComPort};
 
 QString keyName(Key key);

@@ -2,8 +2,8 @@
 
 #include "platform/MessageBox.h"
 
-#include <QStringList>
 #include <functional>
+#include <QStringList>
 
 // Records each message instead of showing it; `whileShown` runs where the
 // real box would wait for the user.

@@ -61,9 +61,10 @@ private:
 struct FakePortRig
 {
     std::map<int, FakePort> ports;
-    MSComm comm{[this](int n) { return ports.count(n) ? QStringLiteral("fake%1").arg(n) : QString(); },
-                 [this](const QString& device) -> std::unique_ptr<SerialLine> {
-                     const int n = device.mid(4).toInt();
-                     return std::make_unique<FakeSerialLine>(ports.at(n));
-                 }};
+    MSComm comm{
+        [this](int n) { return ports.count(n) ? QStringLiteral("fake%1").arg(n) : QString(); },
+        [this](const QString& device) -> std::unique_ptr<SerialLine> {
+            const int n = device.mid(4).toInt();
+            return std::make_unique<FakeSerialLine>(ports.at(n));
+        }};
 };
