@@ -1,0 +1,13 @@
+#include "platform/SerialLineFactory.h"
+
+#include "platform/DeviceSerialLine.h"
+#include "platform/LoopbackSerialLine.h"
+
+std::unique_ptr<SerialLine> makeSerialLine(const QString& device)
+{
+    if (device.isEmpty())
+        return nullptr;
+    if (device == QLatin1String("loop://"))
+        return std::make_unique<LoopbackSerialLine>();
+    return std::make_unique<DeviceSerialLine>(device);
+}
