@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class HelpViewer;
+class MessageBox;
+class QWidget;
+
+// The help document that ships with the program whose executable lies in
+// `applicationDir`.
+QString helpIndexFile(const QString& applicationDir);
+
+// Hands `helpFile` to the viewer at its contents page; when the file is
+// missing or no viewer starts, the message box says so.
+void showHelpFile(const QString& helpFile, HelpViewer& viewer, MessageBox& messages,
+                  QWidget* parent);
+
+// Help, Index: shows the contents page of the running program's help.
+void showHelpIndex(HelpViewer& viewer, MessageBox& messages, QWidget* parent);

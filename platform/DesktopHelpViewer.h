@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/HelpViewer.h"
+
+// Shows an HTML help document in whatever the desktop opens local files with.
+class DesktopHelpViewer : public HelpViewer
+{
+public:
+    bool showContents(const QString& helpFile) override;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/HelpViewer.h"
+
+#include <QStringList>
+
+// Records each document it is asked to show; `starts` false plays a desktop
+// with no viewer at all.
+class FakeHelpViewer : public HelpViewer
+{
+public:
+    bool showContents(const QString& helpFile) override
+    {
+        shownFiles.append(helpFile);
+        return starts;
+    }
+
+    QStringList shownFiles;
+    bool starts = true;
+};
