@@ -1,0 +1,164 @@
+#include "about/frmAbout.h"
+
+#include "app/AppIdentity.h"
+#include "platform/TaskbarButton.h"
+#include "platform/Twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QWindow>
+
+namespace {
+
+constexpr int ClientWidth = 5730;
+constexpr int ClientHeight = 3555;
+
+// The icon is 32 pixels square; its sunken frame adds two pixels a side.
+constexpr int IconFrameWidth = 2;
+constexpr int IconBoxSize = 32 + 2 * IconFrameWidth;
+
+// One stroke of the etched rule: a horizontal line from x1 to x2 at y, in
+// twips, and a pen width in pixels.
+struct RuleLine
+{
+    int x1, x2, y, penWidth;
+    QColor colour;
+};
+const std::array<RuleLine, 2> Rule{{
+    {105, 5654, 2460, 2, QColor(255, 255, 255)},
+    {90, 5654, 2445, 1, QColor(128, 128, 128)},
+}};
+
+QLabel* makeLabel(QWidget* parent, bool blackText)
+{
+    auto* label = new QLabel(parent);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (blackText) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(palette);
+    }
+    return label;
+}
+
+QWidget* makeLine(QWidget* parent, const QColor& colour)
+{
+    auto* line = new QWidget(parent);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, colour);
+    line->setPalette(palette);
+    line->setAutoFillBackground(true);
+    return line;
+}
+
+} // namespace
+
+frmAbout::frmAbout(Registry& registry, ProgramLauncher& programs, MessageBox& messages)
+    : m_sysInfo(registry, programs, messages, this)
+{
+    // A dialog frame with a close box only; the size is fixed below.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    createControls();
+    layOutControls();
+    connectHandlers();
+    Form_Load();
+}
+
+void frmAbout::createControls()
+{
+    picIcon = new QLabel(this);
+    picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picIcon->setLineWidth(IconFrameWidth);
+    picIcon->setAlignment(Qt::AlignCenter);
+    picIcon->setPixmap(QPixmap(QStringLiteral(":/icons/about.xpm")));
+    // A tab stop between the two buttons, as the keyboard order has it.
+    picIcon->setFocusPolicy(Qt::StrongFocus);
+
+    cmdOK = new QPushButton(tr("OK"), this);
+    cmdOK->setDefault(true);
+    cmdSysInfo = new QPushButton(tr("&System Info..."), this);
+
+    for (std::size_t i = 0; i < Line1.size(); ++i)
+        Line1[i] = makeLine(this, Rule[i].colour);
+
+    lblDescription = makeLabel(this, true);
+    lblDescription->setText(QString::fromLatin1(AppIdentity::Description));
+    lblTitle = makeLabel(this, true);
+    lblVersion = makeLabel(this, false);
+
+    setTabOrder(cmdOK, picIcon);
+    setTabOrder(picIcon, cmdSysInfo);
+    cmdOK->setFocus();
+}
+
+void frmAbout::layOutControls()
+{
+    setFixedSize(Twips::toPixelRect(this, 0, 0, ClientWidth, ClientHeight).size());
+
+    const QRect iconPlace = Twips::toPixelRect(this, 240, 240, 540, 540);
+    picIcon->setGeometry({iconPlace.topLeft(), QSize(IconBoxSize, IconBoxSize)});
+    cmdOK->setGeometry(Twips::toPixelRect(this, 4245, 2625, 1260, 345));
+    cmdSysInfo->setGeometry(Twips::toPixelRect(this, 4260, 3075, 1245, 345));
+    lblDescription->setGeometry(Twips::toPixelRect(this, 1050, 1200, 3885, 330));
+    lblTitle->setGeometry(Twips::toPixelRect(this, 1080, 240, 3885, 480));
+    lblVersion->setGeometry(Twips::toPixelRect(this, 1050, 780, 3885, 225));
+
+    for (std::size_t i = 0; i < Line1.size(); ++i) {
+        const RuleLine& line = Rule[i];
+        QRect place = Twips::toPixelRect(this, line.x1, line.y, line.x2 - line.x1, 0);
+        // Pen widths are in pixels whatever the screen's resolution.
+        place.setHeight(line.penWidth);
+        Line1[i]->setGeometry(place);
+    }
+}
+
+void frmAbout::connectHandlers()
+{
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+}
+
+void frmAbout::Form_Load()
+{
+    setWindowTitle(QStringLiteral("About ") + AppIdentity::title());
+    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+                            .arg(AppIdentity::VersionMajor)
+                            .arg(AppIdentity::VersionMinor)
+                            .arg(AppIdentity::VersionRevision));
+    lblTitle->setText(AppIdentity::title());
+}
+
+void frmAbout::showEvent(QShowEvent* event)
+{
+    // An About box is part of the program's main window, not a task of its own.
+    if (!event->spontaneous())
+        TaskbarButton::suppress(*windowHandle());
+    QDialog::showEvent(event);
+}
+
+void frmAbout::cmdOK_Click()
+{
+    close();
+}
+
+void frmAbout::cmdSysInfo_Click()
+{
+    StartSysInfo();
+}
+
+void frmAbout::StartSysInfo()
+{
+    m_sysInfo.StartSysInfo();
+}
+
+bool frmAbout::GetKeyValue(Registry::Key KeyRoot, const QString& KeyName, const QString& SubKeyRef,
+                           QString& KeyVal)
+{
+    return m_sysInfo.GetKeyValue(KeyRoot, KeyName, SubKeyRef, KeyVal);
+}
