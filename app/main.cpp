@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
                                             .arg(AppIdentity::VersionMajor)
                                             .arg(AppIdentity::VersionMinor)
                                             .arg(AppIdentity::VersionRevision));
-    QApplication::setDesktopFileName(QStringLiteral("quorlin"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.quorlin.Quorlin"));
 
     QSettingsStore store;
     const PortMap ports(store);

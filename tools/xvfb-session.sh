@@ -25,7 +25,7 @@ done
 export DISPLAY=":$(cat "$tmp/display")"
 export QT_QPA_PLATFORM=xcb
 
-openbox --sm-disable --config-file /dev/null >"$tmp/openbox.log" 2>&1 &
+openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
 wm_pid=$!
 # Wait until openbox has claimed the screen, so the command meets a managed desktop.
 for _ in $(seq 100); do

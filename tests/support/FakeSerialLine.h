@@ -12,7 +12,7 @@ struct FakePort
     bool cts = false, cd = false, dsr = false;
     bool ctsFails = false, cdFails = false, dsrFails = false;
     bool isOpen = false, rts = false, dtr = false;
-    int opens = 0, closes = 0;
+    int attempts = 0, opens = 0, closes = 0;
 };
 
 class FakeSerialLine : public SerialLine
@@ -23,6 +23,7 @@ public:
 
     bool open() override
     {
+        ++m_port.attempts;
         if (m_port.openFails)
             return false;
         ++m_port.opens;

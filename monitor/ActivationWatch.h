@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+#include <QObject>
+
+class QWidget;
+class QWindow;
+
+// Tells when a window becomes the program's active window in the way that
+// should reload it: when it is first activated, and when the user comes back
+// to it from one of the program's windows that `isReturnWindow` names (the
+// About dialog). Coming back from another application, or from a message box,
+// does not count. Platforms report activation differently (X11 under a window
+// manager reactivates the window after a message box closes, the offscreen
+// platform may not), so this follows which of the program's windows was
+// active last rather than the raw activation events.
+class ActivationWatch : public QObject
+{
+    Q_OBJECT
+
+public:
+    using WindowTest = std::function<bool(const QWindow*)>;
+
+    ActivationWatch(const QWidget& window, WindowTest isReturnWindow);
+
+signals:
+    // Queued, so that what runs on it may open modal boxes of its own.
+    void activated();
+
+private:
+    void focusWindowChanged(QWindow* focused);
+
+    enum class Last
+    {
+        Nothing,
+        Watched,
+        ReturnWindow,
+        OtherWindow
+    };
+
+    const QWidget& m_window;
+    WindowTest m_isReturnWindow;
+    Last m_last = Last::Nothing;
+};

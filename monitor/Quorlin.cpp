@@ -1,0 +1,262 @@
+#include "monitor/Quorlin.h"
+
+#include "about/frmAbout.h"
+#include "help/HelpIndex.h"
+#include "monitor/LampBox.h"
+#include "monitor/WindowPlacement.h"
+#include "platform/MessageBox.h"
+#include "platform/MSComm.h"
+#include "platform/Twips.h"
+#include "platform/WindowZOrder.h"
+#include "settings/NumberText.h"
+#include "settings/SettingsSchema.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+
+using SettingsSchema::Key;
+
+Quorlin::Quorlin(const Platform& platform)
+    : MSComm1(platform.serial), m_platform(platform),
+      m_activation(*this, [this](const QWindow* window) {
+          return m_about && m_about->windowHandle() == window;
+      })
+{
+    setObjectName(QStringLiteral("Quorlin"));
+    setWindowTitle(QStringLiteral("Quorlin"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quorlin.png")));
+    createControls();
+    createMenus();
+    showPortDevices();
+    connectHandlers();
+
+    // First placement: centred on the screen. The activation sequence then
+    // moves the window to where the user last had it.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    move(screen.center() - rect().center());
+
+    Timer1.setInterval(PollInterval);
+    Timer1.start();
+}
+
+Quorlin::~Quorlin()
+{
+    delete m_about;
+}
+
+void Quorlin::connectHandlers()
+{
+    connect(&m_activation, &ActivationWatch::activated, this, &Quorlin::Form_Activate);
+    connect(&Timer1, &QTimer::timeout, this, &Quorlin::Timer1_Timer);
+    connect(chkOnTop, &QCheckBox::stateChanged, this, &Quorlin::chkOnTop_Click);
+    connect(mnuExit, &QAction::triggered, this, &Quorlin::mnuExit_Click);
+    connect(mnuAbout, &QAction::triggered, this, &Quorlin::mnuAbout_Click);
+    connect(mnuIndex, &QAction::triggered, this, &Quorlin::mnuIndex_Click);
+    connect(mnuCom, &QMenu::aboutToShow, this, &Quorlin::showPortDevices);
+    for (int k = 1; k <= PortCount; ++k)
+        connect(mnuComItem[k - 1], &QAction::triggered, this, [this, k] { portCommand(k); });
+    // A label reaches the store as the user types it, so that the reload of
+    // the next activation brings back what the user sees.
+    for (int row = 0; row < 3; ++row) {
+        connect(labelBoxes()[row], &QLineEdit::textEdited, this, [this, row](const QString& text) {
+            SettingsSchema::write(m_platform.store, SettingsSchema::statusKey(row), text);
+        });
+    }
+}
+
+void Quorlin::Form_Activate()
+{
+    SettingsStore& store = m_platform.store;
+    const double twipsX = Twips::perPixelX(this);
+    const double twipsY = Twips::perPixelY(this);
+
+    SettingsSchema::seed(store, pos().x() * twipsX, pos().y() * twipsY);
+    restorePosition();
+    strComPort = SettingsSchema::read(store, Key::ComPort);
+    for (int row = 0; row < 3; ++row)
+        labelBoxes()[row]->setText(SettingsSchema::read(store, SettingsSchema::statusKey(row)));
+    // Setting the box runs chkOnTop_Click when it changes the state.
+    const auto onTop = NumberText::toInt16(SettingsSchema::read(store, Key::OnTop));
+    chkOnTop->setChecked(onTop == 1);
+    SetFormOnTop(*this, chkOnTop->checkState() == Qt::Checked);
+
+    if (const auto port = NumberText::toDouble(strComPort)) {
+        for (int k = 1; k <= PortCount; ++k) {
+            if (*port == k)
+                mnuComItem[k - 1]->setChecked(true);
+        }
+    }
+
+    if (MSComm1.portOpen())
+        MSComm1.setPortOpen(false);
+    // Text that is no port number (typed into the store by hand) names port 0,
+    // which no device answers to, so the open below fails and says so.
+    MSComm1.setCommPort(NumberText::toInt16(strComPort).value_or(0));
+    if (!MSComm1.setPortOpen(true)) {
+        m_platform.messages.show(
+            this, QStringLiteral("COM ") + strComPort +
+                      QStringLiteral(": not available. Check for correct Com Port."));
+        return;
+    }
+    MSComm1.setRTSEnable(true);
+    MSComm1.setDTREnable(true);
+}
+
+void Quorlin::restorePosition()
+{
+    const SettingsStore& store = m_platform.store;
+    const auto left = NumberText::toSingle(SettingsSchema::read(store, Key::PositionLeft));
+    const auto top = NumberText::toSingle(SettingsSchema::read(store, Key::PositionTop));
+    // A text that is no number leaves that edge where it is.
+    const double x = left ? *left / Twips::perPixelX(this) : pos().x();
+    const double y = top ? *top / Twips::perPixelY(this) : pos().y();
+
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.append(screen->geometry());
+    const QRect fallback = QGuiApplication::primaryScreen()->availableGeometry();
+
+    // From the first activation on, every move of the window is stored, but
+    // this one only puts back what the store already holds.
+    m_savesMoves = false;
+    move(WindowPlacement::onScreen(x, y, frameGeometry().size(), screens, fallback));
+    m_savesMoves = true;
+}
+
+void Quorlin::savePosition()
+{
+    SettingsStore& store = m_platform.store;
+    SettingsSchema::write(store, Key::PositionLeft,
+                          NumberText::fromNumber(pos().x() * Twips::perPixelX(this)));
+    SettingsSchema::write(store, Key::PositionTop,
+                          NumberText::fromNumber(pos().y() * Twips::perPixelY(this)));
+}
+
+void Quorlin::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    if (m_savesMoves)
+        savePosition();
+}
+
+void Quorlin::portCommand(int k)
+{
+    strComPort = QString::number(k);
+    UncheckComMenus();
+    mnuComItem[k - 1]->setChecked(true);
+    SettingsSchema::write(m_platform.store, Key::ComPort, strComPort);
+    Form_Activate();
+}
+
+void Quorlin::UncheckComMenus()
+{
+    for (QAction* port : mnuComItem)
+        port->setChecked(false);
+}
+
+void Quorlin::showPortDevices()
+{
+    for (int k = 1; k <= PortCount; ++k) {
+        const QString device = MSComm1.deviceFor(k);
+        const QString tip = device.isEmpty() ? tr("No device") : device;
+        mnuComItem[k - 1]->setToolTip(tip);
+        mnuComItem[k - 1]->setStatusTip(tip);
+    }
+}
+
+void Quorlin::Timer1_Timer()
+{
+    // A failed read (no port open) ends the tick: the lamps hold their state.
+    const auto cts = MSComm1.CTSHolding();
+    if (!cts)
+        return;
+    Picture1[2]->setVisible(*cts);
+    const auto cd = MSComm1.CDHolding();
+    if (!cd)
+        return;
+    Picture1[0]->setVisible(*cd);
+    const auto dsr = MSComm1.DSRHolding();
+    if (!dsr)
+        return;
+    Picture1[1]->setVisible(*dsr);
+}
+
+void Quorlin::chkOnTop_Click()
+{
+    SetFormOnTop(*this, chkOnTop->checkState() == Qt::Checked);
+    SettingsSchema::write(m_platform.store, Key::OnTop, onTopState());
+}
+
+QString Quorlin::onTopState() const
+{
+    return chkOnTop->checkState() == Qt::Checked ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+void Quorlin::SetFormOnTop(QWidget& form, bool onTop)
+{
+    // The window's place and size in twips, handed back in pixels, so that
+    // the change of band leaves the window where it is.
+    const double twipsX = Twips::perPixelX(&form);
+    const double twipsY = Twips::perPixelY(&form);
+    const QRect frame = form.frameGeometry();
+    const QRect pixels(Twips::toPixels(frame.x() * twipsX, twipsX),
+                       Twips::toPixels(frame.y() * twipsY, twipsY),
+                       Twips::toPixels(frame.width() * twipsX, twipsX),
+                       Twips::toPixels(frame.height() * twipsY, twipsY));
+    WindowZOrder::setWindowPos(
+        form, onTop ? WindowZOrder::Band::Topmost : WindowZOrder::Band::NotTopmost, pixels);
+}
+
+void Quorlin::mnuExit_Click()
+{
+    close();
+}
+
+void Quorlin::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void Quorlin::Form_Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    SettingsStore& store = m_platform.store;
+    savePosition();
+    SettingsSchema::write(store, Key::OnTop, onTopState());
+    for (int row = 0; row < 3; ++row)
+        SettingsSchema::write(store, SettingsSchema::statusKey(row), labelBoxes()[row]->text());
+
+    Timer1.stop();
+    delete m_about;
+    emit unloaded();
+}
+
+void Quorlin::mnuAbout_Click()
+{
+    if (MSComm1.portOpen())
+        MSComm1.setPortOpen(false);
+    if (!m_about)
+        m_about = new frmAbout(m_platform.registry, m_platform.programs, m_platform.messages);
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+frmAbout* Quorlin::aboutDialog() const
+{
+    return m_about;
+}
+
+void Quorlin::mnuIndex_Click()
+{
+    showHelpIndex(m_platform.help, m_platform.messages, this);
+}

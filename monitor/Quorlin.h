@@ -1,0 +1,106 @@
+#pragma once
+
+#include "monitor/ActivationWatch.h"
+#include "platform/Platform.h"
+
+#include <array>
+#include <chrono>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+class frmAbout;
+class LampBox;
+class MSComm;
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+
+// The main window: three pin rows, each a label the user names and a lamp
+// that is green while the row's input line is asserted and red while not.
+class Quorlin : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr std::chrono::milliseconds PollInterval{100};
+    static constexpr int PortCount = 9;
+
+    explicit Quorlin(const Platform& platform);
+    ~Quorlin() override;
+
+    // Loads the settings, restores position, labels and on-top state, ticks
+    // the stored port and opens it with RTS and DTR asserted.
+    void Form_Activate();
+    // Saves position, on-top state and labels, then ends the program.
+    void Form_Unload();
+
+    void Timer1_Timer();
+    void chkOnTop_Click();
+    void mnuExit_Click();
+    void mnuAbout_Click();
+    void mnuIndex_Click();
+    // The port commands: choose port k of the Com menu.
+    void mnuCom1_Click() { portCommand(1); }
+    void mnuCom2_Click() { portCommand(2); }
+    void mnuCom3_Click() { portCommand(3); }
+    void mnuCom4_Click() { portCommand(4); }
+    void mnuCom5_Click() { portCommand(5); }
+    void mnuCom6_Click() { portCommand(6); }
+    void mnuCom7_Click() { portCommand(7); }
+    void mnuCom8_Click() { portCommand(8); }
+    void mnuCom9_Click() { portCommand(9); }
+
+    // Controls, under their designer names.
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLineEdit* Text3 = nullptr;
+    std::array<LampBox*, 3> Picture1{}; // green lamps, over
+    std::array<LampBox*, 3> Picture2{}; // red lamps, beneath
+    QLabel* Label2 = nullptr;
+    QCheckBox* chkOnTop = nullptr;
+    QTimer Timer1;
+    MSComm& MSComm1;
+
+    QMenu* mnuFile = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuCom = nullptr;
+    std::array<QAction*, PortCount> mnuComItem{}; // mnuCom1 .. mnuCom9
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuIndex = nullptr;
+    QAction* mnuAbout = nullptr;
+
+    QString strComPort;
+
+    // The About dialog while it is open, else nullptr.
+    frmAbout* aboutDialog() const;
+
+signals:
+    // The exit path has run; the program should end now.
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void connectHandlers();
+    void portCommand(int k);
+    void UncheckComMenus();
+    void SetFormOnTop(QWidget& form, bool onTop);
+    void restorePosition();
+    void savePosition();
+    QString onTopState() const;
+    void showPortDevices();
+    std::array<QLineEdit*, 3> labelBoxes() const { return {Text1, Text2, Text3}; }
+
+    Platform m_platform;
+    ActivationWatch m_activation;
+    QPointer<frmAbout> m_about;
+    bool m_savesMoves = false; // after the first activation, moves by the user are stored
+    bool m_unloaded = false;
+};

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# End to end: the real quorlin executable under a window manager, with COM1
+# mapped to the built-in loop-back plug in a throwaway settings store.
+#   e2e_monitor.sh <quorlin executable>     (run on an X display with openbox)
+set -euo pipefail
+quorlin=$1
+work=$(mktemp -d)
+pid=
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export XDG_CONFIG_HOME=$work
+conf=$work/Quorlin/Quorlin.conf
+mkdir -p "$work/Quorlin"
+printf '[Ports]\nCom1=loop://\n' >"$conf"
+
+passed=0
+failed=0
+check() { # check <description> <command...>
+    local what=$1
+    shift
+    if "$@"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAIL: $what" >&2
+    fi
+}
+eventually() { # eventually <command...>: true once the command succeeds, within 5 s
+    for _ in $(seq 50); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+start() {
+    "$quorlin" &
+    pid=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorlin$' | head -n 1)
+}
+# The green lamp's brightest pixel (#00FD00) stands once in each lit lamp.
+green_lamps() { import -window "$window" png:- | convert png:- -fill black +opaque '#00FD00' \
+    -fill white -opaque '#00FD00' -format '%[fx:round(mean*w*h)]' info:; }
+three_green() { [ "$(green_lamps)" = 3 ]; }
+stored() { grep -qx "$1" "$conf"; }
+on_top() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+not_on_top() { ! on_top; }
+exited() { ! kill -0 "$pid" 2>/dev/null; }
+
+# First start: the store is seeded and the loop-back plug lights all three rows.
+start
+check "all three rows turn green" eventually three_green
+for key in Position-Left Position-Top OnTop Status1 Status2 Status3 ComPort; do
+    check "$key is seeded" grep -q "^$key=" "$conf"
+done
+check "port 1 is the stored choice" stored 'ComPort=1'
+check "not on top by default" not_on_top
+
+# A label typed by the user, then File, Exit: the six keys are written.
+xdotool windowactivate --sync "$window"
+xdotool key --clearmodifiers Tab ctrl+a
+xdotool type --delay 20 'Carrier Detect'
+xdotool key --clearmodifiers alt+f
+sleep 0.3
+xdotool key e
+check "File, Exit ends the program" eventually exited
+check "the typed label is stored" stored 'Status1=Carrier Detect'
+check "the position is stored" grep -q '^Position-Left=-\?[0-9]' "$conf"
+pid=
+
+# With OnTop set, the window comes up in the always-above band, and the box
+# takes it out again.
+sed -i 's/^OnTop=.*/OnTop=1/' "$conf"
+start
+check "OnTop 1 keeps the window above" eventually on_top
+check "the label came back" stored 'Status1=Carrier Detect'
+xdotool windowactivate --sync "$window"
+xdotool key --clearmodifiers space # the check box has the focus
+check "clearing the box leaves the band" eventually not_on_top
+check "clearing the box stores it" eventually stored 'OnTop=0'
+check "the window stays visible" xdotool search --onlyvisible --name '^Quorlin$'
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

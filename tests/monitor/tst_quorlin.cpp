@@ -1,0 +1,397 @@
+#include "monitor/LampBox.h"
+#include "monitor/Quorlin.h"
+#include "settings/SettingsSchema.h"
+#include "support/FakePlatform.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+using SettingsSchema::Key;
+
+namespace {
+const QString NotAvailable = QStringLiteral(": not available. Check for correct Com Port.");
+
+QString stored(const FakePlatform& rig, Key key)
+{
+    return SettingsSchema::read(rig.store, key);
+}
+
+// Shows the window and lets its first activation run.
+void showAndActivate(Quorlin& window)
+{
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCoreApplication::processEvents();
+}
+
+QList<int> ticked(const Quorlin& window)
+{
+    QList<int> ports;
+    for (int k = 1; k <= Quorlin::PortCount; ++k) {
+        if (window.mnuComItem[k - 1]->isChecked())
+            ports.append(k);
+    }
+    return ports;
+}
+
+QList<bool> greenRows(const Quorlin& window)
+{
+    return {window.Picture1[0]->isVisibleTo(&window), window.Picture1[1]->isVisibleTo(&window),
+            window.Picture1[2]->isVisibleTo(&window)};
+}
+} // namespace
+
+class TestQuorlin : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void controlsAtTheirPlaces_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("twips");
+        QTest::newRow("Text1") << "Text1" << QRect(120, 240, 1215, 285);
+        QTest::newRow("Text2") << "Text2" << QRect(120, 600, 1215, 285);
+        QTest::newRow("Text3") << "Text3" << QRect(120, 960, 1215, 285);
+        QTest::newRow("Picture1(0)") << "Picture1_0" << QRect(1560, 240, 255, 255);
+        QTest::newRow("Picture2(1)") << "Picture2_1" << QRect(1560, 600, 255, 255);
+        QTest::newRow("Picture1(2)") << "Picture1_2" << QRect(1560, 960, 255, 255);
+        QTest::newRow("Label2") << "Label2" << QRect(120, 1440, 1320, 255);
+        QTest::newRow("chkOnTop") << "chkOnTop" << QRect(1440, 1440, 255, 255);
+    }
+    void controlsAtTheirPlaces()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, twips);
+        FakePlatform rig;
+        Quorlin window(rig.platform());
+        const double perPixel = 1440.0 / window.screen()->logicalDotsPerInchX();
+        const auto* control = window.findChild<QWidget*>(name);
+        QVERIFY(control);
+        const QRect expected(qRound(twips.x() / perPixel), qRound(twips.y() / perPixel),
+                             qRound(twips.width() / perPixel), qRound(twips.height() / perPixel));
+        QCOMPARE(control->geometry(), expected);
+    }
+
+    void initialState()
+    {
+        FakePlatform rig;
+        Quorlin window(rig.platform());
+        QCOMPARE(window.windowTitle(), "Quorlin");
+        QCOMPARE(window.Text1->text(), "Status Pin 1");
+        QCOMPARE(window.Text3->text(), "Status Pin 3");
+        QCOMPARE(window.Label2->text(), "Always On Top");
+        QVERIFY(!window.chkOnTop->isChecked());
+        QCOMPARE(greenRows(window), QList<bool>({false, false, false}));
+        for (const LampBox* red : window.Picture2)
+            QVERIFY(red->isVisibleTo(&window));
+        // The green lamp lies above the red one of its row.
+        const QObjectList& stack = window.centralWidget()->children();
+        QVERIFY(stack.indexOf(window.Picture1[1]) > stack.indexOf(window.Picture2[1]));
+        QVERIFY(ticked(window).isEmpty());
+        QVERIFY(window.Timer1.isActive());
+        QCOMPARE(window.Timer1.intervalAsDuration(), std::chrono::milliseconds(100));
+        QVERIFY(!rig.serial.comm.portOpen());
+        QCOMPARE(window.Text1->palette().color(QPalette::Base), QColor(224, 224, 224));
+        QCOMPARE(window.Picture1[0]->pixmap().size(), QSize(15, 15));
+    }
+
+    void menus()
+    {
+        FakePlatform rig;
+        Quorlin window(rig.platform());
+        QStringList titles;
+        for (QAction* menu : window.menuBar()->actions())
+            titles << menu->text();
+        QCOMPARE(titles, QStringList({"&File", "&Com", "&Help"}));
+        QStringList items;
+        for (const QMenu* menu : {window.mnuFile, window.mnuCom, window.mnuHelp}) {
+            for (QAction* item : menu->actions()) {
+                items << item->text();
+                QVERIFY(item->shortcut().isEmpty());
+                QVERIFY(!item->isSeparator());
+            }
+        }
+        QCOMPARE(items, QStringList({"&Exit", "&Com1", "&Com2", "&Com3", "&Com4", "&Com5", "&Com6",
+                                     "&Com7", "&Com8", "&Com9", "&Index", "&About"}));
+        // Each port item names the device it maps to.
+        QCOMPARE(window.mnuComItem[1]->toolTip(), "fake2");
+        QCOMPARE(window.mnuComItem[1]->statusTip(), "fake2");
+    }
+
+    void firstStartWithAnEmptyStore()
+    {
+        FakePlatform rig;
+        Quorlin window(rig.platform());
+        showAndActivate(window);
+
+        const double perPixel = 1440.0 / window.screen()->logicalDotsPerInchX();
+        QCOMPARE(
+            rig.store.writes.mid(0, 7),
+            QStringList({QStringLiteral("Settings/Position-Left=%1").arg(window.x() * perPixel),
+                         QStringLiteral("Settings/Position-Top=%1").arg(window.y() * perPixel),
+                         "Settings/OnTop=0", "Settings/Status1=Status Pin 1",
+                         "Settings/Status2=Status Pin 2", "Settings/Status3=Status Pin 3",
+                         "Settings/ComPort=1"}));
+        QCOMPARE(window.Text2->text(), "Status Pin 2");
+        QVERIFY(!window.chkOnTop->isChecked());
+        QCOMPARE(ticked(window), QList<int>{1});
+        QVERIFY(rig.port(1).isOpen && rig.port(1).rts && rig.port(1).dtr);
+        QVERIFY(rig.messages.texts.isEmpty());
+        QCOMPARE(QApplication::focusWidget(), window.chkOnTop);
+        QCOMPARE(window.centralWidget()->size(),
+                 QSize(qRound(2010 / perPixel), qRound(1875 / perPixel)));
+    }
+
+    void storedPortThatCannotBeOpened_data()
+    {
+        QTest::addColumn<QString>("comPort");
+        QTest::addColumn<QList<int>>("ticks");
+        QTest::newRow("menu port without device") << "3" << QList<int>{3};
+        QTest::newRow("port beyond the menu") << "12" << QList<int>{};
+        QTest::newRow("not a number") << "abc" << QList<int>{};
+        QTest::newRow("beyond 16 bits") << "99999" << QList<int>{};
+        QTest::newRow("fraction") << "1.5" << QList<int>{};
+    }
+    void storedPortThatCannotBeOpened()
+    {
+        QFETCH(QString, comPort);
+        QFETCH(QList<int>, ticks);
+        FakePlatform rig;
+        SettingsSchema::write(rig.store, Key::ComPort, comPort);
+        Quorlin window(rig.platform());
+        showAndActivate(window);
+
+        QCOMPARE(rig.messages.texts, QStringList{"COM " + comPort + NotAvailable});
+        QVERIFY(!rig.serial.comm.portOpen());
+        QCOMPARE(ticked(window), ticks);
+        QCOMPARE(stored(rig, Key::ComPort), comPort);
+        QCOMPARE(window.strComPort, comPort);
+    }
+
+    void choosingAnotherPort()
+    {
+        FakePlatform rig;
+        Quorlin window(rig.platform());
+        showAndActivate(window);
+
+        window.mnuComItem[1]->trigger();
+        QVERIFY(!rig.port(1).isOpen);
+        QVERIFY(rig.port(2).isOpen && rig.port(2).rts && rig.port(2).dtr);
+        QCOMPARE(ticked(window), QList<int>{2});
+        QCOMPARE(stored(rig, Key::ComPort), "2");
+
+        // A port that fails to open is still the chosen one.
+        window.mnuComItem[3]->trigger();
+        QCOMPARE(rig.messages.texts, QStringList{"COM 4" + NotAvailable});
+        QCOMPARE(ticked(window), QList<int>{4});
+        QCOMPARE(stored(rig, Key::ComPort), "4");
+        QVERIFY(!rig.port(2).isOpen);
+    }
+
+    void choosingTheOpenPortReopensIt()
+    {
+        FakePlatform rig;
+        Quorlin window(rig.platform());
+        showAndActivate(window);
+        window.mnuComItem[0]->trigger();
+        QCOMPARE(rig.port(1).closes, 1);
+        QCOMPARE(rig.port(1).opens, 2);
+        QVERIFY(rig.port(1).isOpen);
+        QCOMPARE(ticked(window), QList<int>{1});
+    }
+
+    void editsSurviveAPortChoiceAndARestart()
+    {
+        FakePlatform rig;
+        {
+            Quorlin window(rig.platform());
+            showAndActivate(window);
+            window.Text1->clear();
+            QTest::keyClicks(window.Text1, "Carrier");
+            window.move(window.pos() + QPoint(30, 20));
+            const QPoint moved = window.pos();
+            window.mnuComItem[1]->trigger();
+            QCOMPARE(window.Text1->text(), "Carrier");
+            QCOMPARE(window.pos(), moved);
+            window.close();
+        }
+        QCOMPARE(stored(rig, Key::Status1), "Carrier");
+        Quorlin again(rig.platform());
+        showAndActivate(again);
+        QCOMPARE(again.Text1->text(), "Carrier");
+        QCOMPARE(rig.serial.comm.commPort(), 2);
+    }
+
+    void clearedLabelComesBackAsItsDefault()
+    {
+        FakePlatform rig;
+        SettingsSchema::write(rig.store, Key::Status2, "   ");
+        Quorlin window(rig.platform());
+        showAndActivate(window);
+        QCOMPARE(window.Text2->text(), "   "); // blanks are a label too
+        window.Text2->clear();
+        window.close();
+        QCOMPARE(stored(rig, Key::Status2), "");
+        Quorlin again(rig.platform());
+        showAndActivate(again);
+        QCOMPARE(again.Text2->text(), "Status Pin 2");
+    }
+
+    void lampsFollowTheLines_data()
+    {
+        QTest::addColumn<bool>("cd");
+        QTest::addColumn<bool>("dsr");
+        QTest::addColumn<bool>("cts");
+        for (int lines = 0; lines < 8; ++lines) {
+            const bool cd = lines & 1, dsr = lines & 2, cts = lines & 4;
+            QTest::addRow("CD %d DSR %d CTS %d", cd, dsr, cts) << cd << dsr << cts;
+        }
+    }
+    void lampsFollowTheLines()
+    {
+        QFETCH(bool, cd);
+        QFETCH(bool, dsr);
+        QFETCH(bool, cts);
+        FakePlatform rig;
+        Quorlin window(rig.platform());
+        showAndActivate(window);
+        // Start from the opposite of what the lines say, so every lamp must change.
+        for (int i = 0; i < 3; ++i)
+            window.Picture1[i]->setVisible(!QList<bool>{cd, dsr, cts}[i]);
+        rig.port(1).cd = cd;
+        rig.port(1).dsr = dsr;
+        rig.port(1).cts = cts;
+        window.Timer1_Timer();
+        QCOMPARE(greenRows(window), QList<bool>({cd, dsr, cts}));
+    }
+
+    void failedReadEndsTheTick()
+    {
+        FakePlatform rig;
+        Quorlin window(rig.platform());
+        showAndActivate(window);
+        rig.port(1).cts = rig.port(1).cd = rig.port(1).dsr = true;
+        window.Timer1_Timer();
+        rig.port(1).cts = rig.port(1).cd = rig.port(1).dsr = false;
+        rig.port(1).cdFails = true;
+        window.Timer1_Timer();
+        // Clear To Send was read before the failure; the rows after it keep their state.
+        QCOMPARE(greenRows(window), QList<bool>({true, true, false}));
+        QVERIFY(rig.messages.texts.isEmpty());
+    }
+
+    void lampsFreezeWhileThePortIsClosed()
+    {
+        FakePlatform rig;
+        Quorlin window(rig.platform());
+        showAndActivate(window);
+        rig.port(1).cts = true;
+        window.Timer1_Timer();
+        window.mnuAbout->trigger(); // closes the port
+        QVERIFY(!rig.port(1).isOpen);
+        rig.port(1).cts = false;
+        window.Timer1_Timer();
+        QCOMPARE(greenRows(window), QList<bool>({false, false, true}));
+    }
+
+    void timerPollsOnItsOwn()
+    {
+        FakePlatform rig;
+        Quorlin window(rig.platform());
+        showAndActivate(window);
+        rig.port(1).dsr = true;
+        QTRY_VERIFY_WITH_TIMEOUT(window.Picture1[1]->isVisibleTo(&window), 2000);
+    }
+
+    void onTopFromTheStore_data()
+    {
+        QTest::addColumn<QString>("onTop");
+        QTest::addColumn<bool>("checked");
+        QTest::newRow("set") << "1" << true;
+        QTest::newRow("clear") << "0" << false;
+        QTest::newRow("not a number") << "abc" << false;
+        QTest::newRow("other number") << "2" << false;
+    }
+    void onTopFromTheStore()
+    {
+        QFETCH(QString, onTop);
+        QFETCH(bool, checked);
+        FakePlatform rig;
+        SettingsSchema::write(rig.store, Key::OnTop, onTop);
+        Quorlin window(rig.platform());
+        showAndActivate(window);
+        QCOMPARE(window.chkOnTop->isChecked(), checked);
+        QCOMPARE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint), checked);
+        QCOMPARE(stored(rig, Key::OnTop), onTop); // loading never rewrites it differently
+    }
+
+    void clickingTheBox()
+    {
+        FakePlatform rig;
+        Quorlin window(rig.platform());
+        showAndActivate(window);
+        const QRect before = window.frameGeometry();
+
+        QTest::keyClick(window.chkOnTop, Qt::Key_Space); // the box has the focus at start
+        QVERIFY(window.chkOnTop->isChecked());
+        QCOMPARE(stored(rig, Key::OnTop), "1");
+        QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.frameGeometry(), before);
+
+        window.chkOnTop->click();
+        QCOMPARE(stored(rig, Key::OnTop), "0");
+        QVERIFY(!window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(window.isVisible());
+
+        QTest::mouseClick(window.Label2, Qt::LeftButton);
+        QVERIFY(!window.chkOnTop->isChecked());
+    }
+
+    void exitPathWritesSixKeys()
+    {
+        FakePlatform rig;
+        Quorlin window(rig.platform());
+        QSignalSpy unloaded(&window, &Quorlin::unloaded);
+        showAndActivate(window);
+        window.Text3->setText("CTS");
+        window.chkOnTop->setChecked(true);
+        rig.store.writes.clear();
+
+        window.mnuExit->trigger();
+        const double perPixel = 1440.0 / window.screen()->logicalDotsPerInchX();
+        QCOMPARE(
+            rig.store.writes,
+            QStringList({QStringLiteral("Settings/Position-Left=%1").arg(window.x() * perPixel),
+                         QStringLiteral("Settings/Position-Top=%1").arg(window.y() * perPixel),
+                         "Settings/OnTop=1", "Settings/Status1=Status Pin 1",
+                         "Settings/Status2=Status Pin 2", "Settings/Status3=CTS"}));
+        QCOMPARE(unloaded.count(), 1);
+    }
+
+    void helpIndexLeavesThePortAlone()
+    {
+        FakePlatform rig;
+        Quorlin window(rig.platform());
+        showAndActivate(window);
+        rig.port(1).cts = true;
+        window.Timer1_Timer();
+        window.mnuIndex->trigger();
+        // The test program has no help beside it: it is either shown or reported missing.
+        QCOMPARE(rig.help.shownFiles.size() + rig.messages.texts.size(), 1);
+        QVERIFY(rig.port(1).isOpen);
+        QCOMPARE(rig.port(1).opens, 1);
+        QCOMPARE(greenRows(window), QList<bool>({false, false, true}));
+    }
+};
+
+QTEST_MAIN(TestQuorlin)
+#include "tst_quorlin.moc"

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "support/FakeHelpViewer.h"
+#include "support/FakeMessageBox.h"
+#include "support/FakeProgramLauncher.h"
+#include "support/FakeRegistry.h"
+#include "support/FakeSerialLine.h"
+#include "support/FakeSettingsStore.h"
+
+// Everything the main window needs, faked: ports 1 and 2 exist unless a test
+// says otherwise.
+struct FakePlatform
+{
+    FakeSettingsStore store;
+    FakePortRig serial;
+    FakeMessageBox messages;
+    FakeHelpViewer help;
+    FakeRegistry registry;
+    FakeProgramLauncher programs;
+
+    FakePlatform()
+    {
+        serial.ports[1];
+        serial.ports[2];
+    }
+    Platform platform() { return {store, serial.comm, messages, help, registry, programs}; }
+    FakePort& port(int n) { return serial.ports.at(n); }
+};

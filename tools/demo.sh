@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Tries Quorlin without hardware: starts it with a throwaway settings store
+# whose COM1 is the built-in loop-back plug, so all three lamps turn green.
+# With no display (or with --screenshot) it runs on a virtual display under
+# openbox, saves a screenshot of the window, prints where, and exits.
+#   tools/demo.sh [--screenshot]
+# QUORLIN_BIN overrides the executable; QUORLIN_SCREENSHOT the picture's path.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+quorlin=${QUORLIN_BIN:-$root/build/default/app/quorlin}
+[ -x "$quorlin" ] || { echo "Quorlin is not built yet: run ./run.sh first." >&2; exit 1; }
+
+screenshot=no
+[ "${1:-}" = "--screenshot" ] && screenshot=yes
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    screenshot=yes
+    if [ -z "${QUORLIN_IN_XVFB:-}" ]; then
+        QUORLIN_IN_XVFB=1 exec "$root/tools/xvfb-session.sh" "$0" --screenshot
+    fi
+fi
+
+store=$(mktemp -d)
+pid=
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    rm -rf "$store"
+}
+trap cleanup EXIT
+mkdir -p "$store/Quorlin"
+printf '[Ports]\nCom1=loop://\n' >"$store/Quorlin/Quorlin.conf"
+export XDG_CONFIG_HOME=$store
+
+if [ "$screenshot" = no ]; then
+    "$quorlin"
+    exit
+fi
+
+"$quorlin" &
+pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorlin$' | head -n 1) || {
+    echo "Quorlin's window did not appear." >&2
+    exit 1
+}
+sleep 1 # a few polls of the lines
+picture=${QUORLIN_SCREENSHOT:-$root/build/quorlin-screenshot.png}
+mkdir -p "$(dirname "$picture")"
+import -frame -window "$window" "$picture"
+echo "Screenshot of the Quorlin window: $picture"
