@@ -4,6 +4,7 @@
 #include "platform/TaskbarButton.h"
 #include "platform/Twips.h"
 
+#include <algorithm>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -105,7 +106,12 @@ void frmAbout::layOutControls()
     picIcon->setGeometry({iconPlace.topLeft(), QSize(IconBoxSize, IconBoxSize)});
     cmdOK->setGeometry(Twips::toPixelRect(this, 4245, 2625, 1260, 345));
     cmdSysInfo->setGeometry(Twips::toPixelRect(this, 4260, 3075, 1245, 345));
-    lblDescription->setGeometry(Twips::toPixelRect(this, 1050, 1200, 3885, 330));
+    // Taller than laid out when the desktop's font wraps the description onto
+    // a second line: cutting it off would hide half of what it says.
+    QRect description = Twips::toPixelRect(this, 1050, 1200, 3885, 330);
+    description.setHeight(
+        std::max(description.height(), lblDescription->heightForWidth(description.width())));
+    lblDescription->setGeometry(description);
     lblTitle->setGeometry(Twips::toPixelRect(this, 1080, 240, 3885, 480));
     lblVersion->setGeometry(Twips::toPixelRect(this, 1050, 780, 3885, 225));
 

@@ -46,6 +46,7 @@ private slots:
     void texts();
     void geometryAt96Dpi_data();
     void geometryAt96Dpi();
+    void descriptionIsNeverCutOff();
     void etchedRuleIsDrawn_data();
     void etchedRuleIsDrawn();
     void iconInItsFrame();
@@ -163,7 +164,6 @@ void tst_frmAbout::geometryAt96Dpi_data()
     QTest::newRow("icon box: icon and frame") << "picIcon" << QRect(16, 16, 36, 36);
     QTest::newRow("OK") << "cmdOK" << QRect(283, 175, 84, 23);
     QTest::newRow("System Info") << "cmdSysInfo" << QRect(284, 205, 83, 23);
-    QTest::newRow("description") << "lblDescription" << QRect(70, 80, 259, 22);
     QTest::newRow("title") << "lblTitle" << QRect(72, 16, 259, 32);
     QTest::newRow("version") << "lblVersion" << QRect(70, 52, 259, 15);
     QTest::newRow("white line, two pixels") << "Line1(0)" << QRect(7, 164, 370, 2);
@@ -186,6 +186,17 @@ void tst_frmAbout::geometryAt96Dpi()
     const QRect actual = control == "frmAbout" ? QRect({0, 0}, m_dialog->size())
                                                : controls.value(control)->geometry();
     QCOMPARE(actual, place);
+}
+
+void tst_frmAbout::descriptionIsNeverCutOff()
+{
+    const QLabel* description = m_dialog->lblDescription;
+    const QRect laidOut = Twips::toPixelRect(m_dialog, 1050, 1200, 3885, 330);
+    QCOMPARE(description->pos(), laidOut.topLeft());
+    QCOMPARE(description->width(), laidOut.width());
+    QVERIFY(description->height() >= laidOut.height());
+    QVERIFY(description->heightForWidth(description->width()) <= description->height());
+    QVERIFY(description->geometry().bottom() < m_dialog->Line1[1]->y()); // above the rule
 }
 
 void tst_frmAbout::etchedRuleIsDrawn_data()
