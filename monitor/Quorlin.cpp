@@ -1,6 +1,7 @@
 #include "monitor/Quorlin.h"
 
 #include "about/frmAbout.h"
+#include "app/AppIdentity.h"
 #include "help/HelpIndex.h"
 #include "monitor/LampBox.h"
 #include "monitor/WindowPlacement.h"
@@ -29,7 +30,7 @@ Quorlin::Quorlin(const Platform& platform)
       })
 {
     setObjectName(QStringLiteral("Quorlin"));
-    setWindowTitle(QStringLiteral("Quorlin"));
+    setWindowTitle(AppIdentity::title());
     setWindowIcon(QIcon(QStringLiteral(":/icons/quorlin.png")));
     createControls();
     createMenus();

@@ -1,3 +1,4 @@
+#include "about/frmAbout.h"
 #include "monitor/LampBox.h"
 #include "monitor/Quorlin.h"
 #include "settings/SettingsSchema.h"
@@ -300,6 +301,26 @@ private slots:
         rig.port(1).cts = false;
         window.Timer1_Timer();
         QCOMPARE(greenRows(window), QList<bool>({false, false, true}));
+    }
+
+    void aboutTwiceShowsOneDialog()
+    {
+        FakePlatform rig;
+        Quorlin window(rig.platform());
+        showAndActivate(window);
+        window.mnuAbout->trigger();
+        QPointer<frmAbout> first = window.aboutDialog();
+        QVERIFY(first && first->isVisible());
+        first->lblVersion->setText("changed");
+        window.mnuAbout->trigger();
+        QCOMPARE(window.aboutDialog(), first.data());
+        QCOMPARE(first->lblVersion->text(), "changed"); // no load steps the second time
+
+        first->close();
+        QTRY_VERIFY(!first);
+        window.mnuAbout->trigger();
+        QVERIFY(window.aboutDialog());
+        QCOMPARE(window.aboutDialog()->lblVersion->text(), "Version 1.0.0");
     }
 
     void timerPollsOnItsOwn()
