@@ -24,6 +24,11 @@ done
 [ -s "$tmp/display" ] || { echo "Xvfb did not start:" >&2; cat "$tmp/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(cat "$tmp/display")"
 export QT_QPA_PLATFORM=xcb
+# A session without a login has no runtime folder; give it one, as a login would.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    export XDG_RUNTIME_DIR=$tmp/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
 
 openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
 wm_pid=$!
