@@ -236,7 +236,9 @@ void Quorlin::Form_Unload()
     for (int row = 0; row < 3; ++row)
         SettingsSchema::write(store, SettingsSchema::statusKey(row), labelBoxes()[row]->text());
 
+    // Nothing of the program's runs after this: no tick, no reload.
     Timer1.stop();
+    disconnect(&m_activation, nullptr, this, nullptr);
     delete m_about;
     emit unloaded();
 }

@@ -396,6 +396,7 @@ private slots:
                          "Settings/OnTop=1", "Settings/Status1=Status Pin 1",
                          "Settings/Status2=Status Pin 2", "Settings/Status3=CTS"}));
         QCOMPARE(unloaded.count(), 1);
+        QVERIFY(!window.Timer1.isActive());
     }
 
     void helpIndexLeavesThePortAlone()
