@@ -14,20 +14,9 @@ if [ -z "${QUORLIN_IN_XVFB:-}" ]; then
     QUORLIN_IN_XVFB=1 exec "$root/tools/xvfb-session.sh" "$0" "$seconds"
 fi
 
-store=$(mktemp -d)
-pid=
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    rm -rf "$store"
-}
-trap cleanup EXIT
-mkdir -p "$store/Quorlin"
-printf '[Ports]\nCom1=loop://\n' >"$store/Quorlin/Quorlin.conf"
-export XDG_CONFIG_HOME=$store
+. "$root/tools/loopback-session.sh"
 
-"$quorlin" &
-pid=$!
-timeout 20 xdotool search --sync --onlyvisible --name '^Quorlin$' >/dev/null
+start_quorlin "$quorlin"
 sleep 2 # past start-up
 
 ticks_per_second=$(getconf CLK_TCK)

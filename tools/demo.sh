@@ -19,28 +19,14 @@ if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     fi
 fi
 
-store=$(mktemp -d)
-pid=
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    rm -rf "$store"
-}
-trap cleanup EXIT
-mkdir -p "$store/Quorlin"
-printf '[Ports]\nCom1=loop://\n' >"$store/Quorlin/Quorlin.conf"
-export XDG_CONFIG_HOME=$store
+. "$root/tools/loopback-session.sh"
 
 if [ "$screenshot" = no ]; then
     "$quorlin"
     exit
 fi
 
-"$quorlin" &
-pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorlin$' | head -n 1) || {
-    echo "Quorlin's window did not appear." >&2
-    exit 1
-}
+start_quorlin "$quorlin"
 sleep 1 # a few polls of the lines
 picture=${QUORLIN_SCREENSHOT:-$root/build/quorlin-screenshot.png}
 mkdir -p "$(dirname "$picture")"

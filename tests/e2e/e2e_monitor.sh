@@ -4,17 +4,7 @@
 #   e2e_monitor.sh <quorlin executable>     (run on an X display with openbox)
 set -euo pipefail
 quorlin=$1
-work=$(mktemp -d)
-pid=
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export XDG_CONFIG_HOME=$work
-conf=$work/Quorlin/Quorlin.conf
-mkdir -p "$work/Quorlin"
-printf '[Ports]\nCom1=loop://\n' >"$conf"
+. "$(dirname "$0")/../../tools/loopback-session.sh"
 
 passed=0
 failed=0
@@ -35,11 +25,6 @@ eventually() { # eventually <command...>: true once the command succeeds, within
     done
     return 1
 }
-start() {
-    "$quorlin" &
-    pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorlin$' | head -n 1)
-}
 # The green lamp's brightest pixel (#00FD00) stands once in each lit lamp.
 green_lamps() { import -window "$window" png:- | convert png:- -fill black +opaque '#00FD00' \
     -fill white -opaque '#00FD00' -format '%[fx:round(mean*w*h)]' info:; }
@@ -50,7 +35,7 @@ not_on_top() { ! on_top; }
 exited() { ! kill -0 "$pid" 2>/dev/null; }
 
 # First start: the store is seeded and the loop-back plug lights all three rows.
-start
+start_quorlin "$quorlin"
 check "all three rows turn green" eventually three_green
 for key in Position-Left Position-Top OnTop Status1 Status2 Status3 ComPort; do
     check "$key is seeded" grep -q "^$key=" "$conf"
@@ -73,7 +58,7 @@ pid=
 # With OnTop set, the window comes up in the always-above band, and the box
 # takes it out again.
 sed -i 's/^OnTop=.*/OnTop=1/' "$conf"
-start
+start_quorlin "$quorlin"
 check "OnTop 1 keeps the window above" eventually on_top
 check "the label came back" stored 'Status1=Carrier Detect'
 xdotool windowactivate --sync "$window"

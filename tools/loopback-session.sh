@@ -1,0 +1,26 @@
+# Sourced by the scripts that run Quorlin without hardware: a throwaway
+# settings store whose COM1 is the built-in loop-back plug, removed on exit
+# together with the Quorlin this script started.
+#   . tools/loopback-session.sh
+#   start_quorlin <executable>     sets pid and window (Quorlin's X window id)
+
+store=$(mktemp -d)
+pid=
+stop_loopback_session() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    rm -rf "$store"
+}
+trap stop_loopback_session EXIT
+export XDG_CONFIG_HOME=$store
+conf=$store/Quorlin/Quorlin.conf
+mkdir -p "$store/Quorlin"
+printf '[Ports]\nCom1=loop://\n' >"$conf"
+
+start_quorlin() {
+    "$1" &
+    pid=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorlin$' | head -n 1) || {
+        echo "Quorlin's window did not appear." >&2
+        return 1
+    }
+}
