@@ -55,7 +55,7 @@ void Quorlin::connectHandlers()
 {
     connect(&m_activation, &ActivationWatch::activated, this, &Quorlin::Form_Activate);
     connect(&Timer1, &QTimer::timeout, this, &Quorlin::Timer1_Timer);
-    connect(chkOnTop, &QCheckBox::stateChanged, this, &Quorlin::chkOnTop_Click);
+    connect(chkOnTop, &QCheckBox::toggled, this, &Quorlin::chkOnTop_Click);
     connect(mnuExit, &QAction::triggered, this, &Quorlin::mnuExit_Click);
     connect(mnuAbout, &QAction::triggered, this, &Quorlin::mnuAbout_Click);
     connect(mnuIndex, &QAction::triggered, this, &Quorlin::mnuIndex_Click);
