@@ -1,22 +1,116 @@
 #include "settings/QSettingsStore.h"
 
-QSettingsStore::QSettingsStore() : m_settings(QStringLiteral("Quorlin"), QStringLiteral("Quorlin"))
-{}
+#include <QDir>
+#include <QFileInfo>
+#include <QPoint>
+#include <QRect>
+#include <QSaveFile>
+#include <QSize>
+
+namespace {
+
+// QSettings parses some hand-written text as something else: a value with
+// commas as a list, "@Type(...)" as a typed value. The program's values are
+// texts, so give back the text that was written, where it can be told.
+QString asText(const QVariant& value, bool present)
+{
+    switch (value.typeId()) {
+    case QMetaType::QStringList:
+        return value.toStringList().join(',');
+    case QMetaType::QByteArray:
+        return QStringLiteral("@ByteArray(%1)").arg(QString::fromUtf8(value.toByteArray()));
+    case QMetaType::QSize: {
+        const QSize size = value.toSize();
+        return QStringLiteral("@Size(%1 %2)").arg(size.width()).arg(size.height());
+    }
+    case QMetaType::QPoint: {
+        const QPoint point = value.toPoint();
+        return QStringLiteral("@Point(%1 %2)").arg(point.x()).arg(point.y());
+    }
+    case QMetaType::QRect: {
+        const QRect rect = value.toRect();
+        return QStringLiteral("@Rect(%1 %2 %3 %4)")
+            .arg(rect.x())
+            .arg(rect.y())
+            .arg(rect.width())
+            .arg(rect.height());
+    }
+    case QMetaType::UnknownType:
+        return present ? QStringLiteral("@Invalid()") : QString();
+    default:
+        return value.toString();
+    }
+}
+
+// The file as the user knows it: ~/.config/... rather than /home/name/.config/...
+QString shownPath(const QString& path)
+{
+    const QString home = QDir::homePath() + '/';
+    return path.startsWith(home) ? QStringLiteral("~/") + path.mid(home.size())
+                                 : QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+QSettingsStore::QSettingsStore()
+{
+    reopen();
+}
+
+void QSettingsStore::reopen()
+{
+    m_settings = std::make_unique<QSettings>(QStringLiteral("Quorlin"), QStringLiteral("Quorlin"));
+    for (auto unsaved = m_unsaved.cbegin(); unsaved != m_unsaved.cend(); ++unsaved)
+        m_settings->setValue(unsaved.key(), unsaved.value());
+}
 
 QString QSettingsStore::read(const QString& section, const QString& key) const
 {
     // Pick up what another program (or the user's editor) wrote meanwhile.
-    m_settings.sync();
-    const QVariant value = m_settings.value(section + '/' + key);
-    // An unquoted value with commas, typed into the file by hand, comes back
-    // as a list; the program's values are single texts.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
+    m_settings->sync();
+    const QString name = section + '/' + key;
+    return asText(m_settings->value(name), m_settings->contains(name));
 }
 
 void QSettingsStore::write(const QString& section, const QString& key, const QString& value)
 {
-    m_settings.setValue(section + '/' + key, value);
-    m_settings.sync();
+    const QString name = section + '/' + key;
+    // Writing what the file already says would only rewrite it, and with it
+    // every hand-written value the INI writer cannot give back as written.
+    if (m_unsaved.isEmpty() && m_settings->contains(name) && read(section, key) == value)
+        return;
+
+    // QSettings keeps the first error it meets for good, so after a failure a
+    // fresh object, given the values still unsaved, tells whether this write
+    // gets through.
+    if (!m_unsaved.isEmpty())
+        reopen();
+    m_settings->setValue(name, value);
+    m_settings->sync();
+    if (m_settings->status() == QSettings::NoError) {
+        m_unsaved.clear();
+        saveSucceeded();
+        return;
+    }
+    m_unsaved.insert(name, value);
+    saveFailed(QStringLiteral("The settings could not be saved to %1: %2")
+                   .arg(shownPath(m_settings->fileName()), whyUnwritable()));
+}
+
+QString QSettingsStore::whyUnwritable() const
+{
+    const QString path = m_settings->fileName();
+    // QSettings tells only that it failed. Trying the same kind of write, to a
+    // file that is never committed, tells why.
+    QSaveFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly)) {
+        const QFileInfo folder(QFileInfo(path).path());
+        if (folder.exists() && !folder.isDir())
+            return QStringLiteral("%1 is not a folder").arg(shownPath(folder.filePath()));
+        return probe.errorString();
+    }
+    probe.cancelWriting();
+    if (!QFileInfo(path).isWritable())
+        return QStringLiteral("the file is read-only");
+    return QStringLiteral("the file could not be written");
 }

@@ -2,6 +2,8 @@
 
 #include "settings/SettingsStore.h"
 
+#include <memory>
+#include <QMap>
 #include <QSettings>
 
 // The per-user store of the platform: organisation and application
@@ -11,11 +13,19 @@ class QSettingsStore : public SettingsStore
 public:
     QSettingsStore();
 
+    // The text the user wrote in the file, as far as the INI reader leaves it
+    // recoverable: values it turns into lists or typed values come back as text.
     QString read(const QString& section, const QString& key) const override;
     // Each write goes to disk at once, so a choice survives a run that never
-    // reaches an orderly exit. A store that cannot be written is left as is.
+    // reaches an orderly exit, and is checked: a write that does not reach
+    // the file is reported, kept, and tried again with the next write. A value
+    // the store already holds is not written again.
     void write(const QString& section, const QString& key, const QString& value) override;
 
 private:
-    mutable QSettings m_settings;
+    void reopen();
+    QString whyUnwritable() const;
+
+    std::unique_ptr<QSettings> m_settings;
+    QMap<QString, QString> m_unsaved; // writes that have not reached the file yet
 };

@@ -15,6 +15,18 @@ class TestSettingsStore : public QObject
 
     QString m_file;
 
+    void writeFile(const QByteArray& content) const
+    {
+        QFile file(m_file);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    QByteArray readFile() const
+    {
+        QFile file(m_file);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
 private slots:
     void initTestCase()
     {
@@ -38,7 +50,7 @@ private slots:
         QTest::newRow("commas") << "CTS, from pin 8";
         QTest::newRow("quotes and equals") << "a \"b\" = c";
         QTest::newRow("non-Latin") << "Ближний ↔ 遠端";
-        QTest::newRow("long") << QString(20000, 'x');
+        QTest::newRow("longer than a text box takes by default") << QString(100000, 'x');
     }
     void roundTripThroughTheFile()
     {
@@ -55,30 +67,85 @@ private slots:
         QCOMPARE(store.read("NoSuchSection", "ComPort"), QString());
     }
 
-    void handWrittenFileIsRead()
+    void handWrittenValuesKeepTheirMeaning_data()
     {
-        QFile file(m_file);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[Settings]\nStatus1=CTS, RTS\nComPort=3\n[Ports]\nCom1=loop://\n");
-        file.close();
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("commas") << QByteArray("a,b,c") << "a,b,c";
+        QTest::newRow("commas and blanks") << QByteArray("CTS, RTS") << "CTS,RTS";
+        QTest::newRow("quoted commas") << QByteArray("\"q, r\"") << "q, r";
+        QTest::newRow("comment after the text") << QByteArray("x ;rest") << "x";
+        QTest::newRow("typed as nothing") << QByteArray("@Invalid()") << "@Invalid()";
+        QTest::newRow("typed as bytes") << QByteArray("@ByteArray(zz)") << "@ByteArray(zz)";
+        QTest::newRow("typed as a size") << QByteArray("@Size(1 2)") << "@Size(1 2)";
+        // Whatever the UTF-8 reader makes of it (Qt versions differ), the file keeps it.
+        QTest::newRow("Latin-1 bytes") << QByteArray("caf\xe9") << QString();
+    }
+    void handWrittenValuesKeepTheirMeaning()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, text);
+        const QByteArray written = "[Settings]\nStatus1=" + line + "\nComPort=3\n";
+        writeFile(written);
         QSettingsStore store;
-        QCOMPARE(store.read("Settings", "Status1"), "CTS, RTS");
-        QCOMPARE(store.read("Settings", "ComPort"), "3");
-        QCOMPARE(store.read("Ports", "Com1"), "loop://");
+        const QString loaded = store.read("Settings", "Status1");
+        if (!text.isNull())
+            QCOMPARE(loaded, text);
+
+        // The exit path writes back the label it loaded: the file stays as
+        // the user wrote it, what the reader could not keep included.
+        store.write("Settings", "Status1", loaded);
+        QCOMPARE(readFile(), written);
+        // Another key changes, and the file is written anew: the label still
+        // reads the same.
+        store.write("Settings", "ComPort", "4");
+        QSettingsStore reread;
+        QCOMPARE(reread.read("Settings", "Status1"), loaded);
+        QCOMPARE(reread.read("Settings", "ComPort"), "4");
     }
 
-    void unwritableStoreDoesNotCrash()
+    void unwritableStoreIsReportedOnce_data()
     {
-        // A file where the store's folder should be: no one, root included,
-        // can create the store there.
-        QDir(QFileInfo(m_file).path()).removeRecursively();
-        QFile blocker(QFileInfo(m_file).path());
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QTest::addColumn<bool>("folderIsAFile");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("its folder is a file") << true << "Quorlin is not a folder";
+        QTest::newRow("the file is a folder") << false << "directory";
+    }
+    void unwritableStoreIsReportedOnce()
+    {
+        // Neither can be written by anyone, root included.
+        QFETCH(bool, folderIsAFile);
+        QFETCH(QString, reason);
+        const QString folder = QFileInfo(m_file).path();
+        const QString blocked = folderIsAFile ? folder : m_file;
+        QDir(folder).removeRecursively();
+        if (folderIsAFile)
+            QVERIFY(QFile(blocked).open(QIODevice::WriteOnly));
+        else
+            QVERIFY(QDir().mkpath(blocked));
 
-        QSettingsStore().write("Settings", "ComPort", "5");
-        QCOMPARE(QSettingsStore().read("Settings", "ComPort"), QString());
-        QVERIFY(blocker.remove());
+        QSettingsStore store;
+        QStringList reports;
+        store.setSaveFailureHandler([&](const QString& message) { reports.append(message); });
+        store.write("Settings", "Status1", "typed");
+        store.write("Settings", "Status2", "typed too");
+        QCOMPARE(reports.size(), 1);
+        QVERIFY2(reports[0].startsWith("The settings could not be saved to ") &&
+                     reports[0].contains("Quorlin/Quorlin.conf: ") && reports[0].contains(reason),
+                 qPrintable(reports[0]));
+        QCOMPARE(store.read("Settings", "Status1"), "typed"); // kept for the next try
+
+        // Once the file can be written, the next write saves what was kept.
+        if (folderIsAFile)
+            QVERIFY(QFile::remove(blocked));
+        else
+            QVERIFY(QDir(blocked).removeRecursively());
+        store.write("Settings", "ComPort", "2");
+        QSettingsStore reread;
+        QCOMPARE(reread.read("Settings", "Status1"), "typed");
+        QCOMPARE(reread.read("Settings", "Status2"), "typed too");
+        QCOMPARE(reread.read("Settings", "ComPort"), "2");
+        QCOMPARE(reports.size(), 1);
     }
 
     void seedingFillsEmptyKeysInOrder()

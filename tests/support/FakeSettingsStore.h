@@ -6,7 +6,8 @@
 #include <QPair>
 #include <QStringList>
 
-// An in-memory store that remembers the order of its writes.
+// An in-memory store that remembers the order of its writes, and can be made
+// to refuse them as a read-only file would.
 class FakeSettingsStore : public SettingsStore
 {
 public:
@@ -16,10 +17,16 @@ public:
     }
     void write(const QString& section, const QString& key, const QString& value) override
     {
-        values[{section, key}] = value;
         writes.append(section + '/' + key + '=' + value);
+        if (refusesWrites) {
+            saveFailed(QStringLiteral("The settings could not be saved to the store"));
+            return;
+        }
+        values[{section, key}] = value;
+        saveSucceeded();
     }
 
     QMap<QPair<QString, QString>, QString> values;
-    QStringList writes; // "Section/Key=value", oldest first
+    QStringList writes; // "Section/Key=value", oldest first, refused ones too
+    bool refusesWrites = false;
 };
