@@ -162,9 +162,3 @@ void frmAbout::StartSysInfo()
 {
     m_sysInfo.StartSysInfo();
 }
-
-bool frmAbout::GetKeyValue(Registry::Key KeyRoot, const QString& KeyName, const QString& SubKeyRef,
-                           QString& KeyVal)
-{
-    return m_sysInfo.GetKeyValue(KeyRoot, KeyName, SubKeyRef, KeyVal);
-}

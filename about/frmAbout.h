@@ -22,8 +22,6 @@ public:
 
     // The System Info button's work; see SysInfoLauncher.
     void StartSysInfo();
-    bool GetKeyValue(Registry::Key KeyRoot, const QString& KeyName, const QString& SubKeyRef,
-                     QString& KeyVal);
 
     // Controls, under their designer names.
     QLabel* picIcon = nullptr;

@@ -7,7 +7,9 @@ class QWidget;
 class QWindow;
 
 // Tells when a window becomes the program's active window in the way that
-// should reload it: when it is first activated, and when the user comes back
+// should reload it: when it is first shown or activated, whichever comes
+// first (a window manager may give a new window no focus at all, and the
+// window must still load and watch its port), and when the user comes back
 // to it from one of the program's windows that `isReturnWindow` names (the
 // About dialog). Coming back from another application, or from a message box,
 // does not count. Platforms report activation differently (X11 under a window
@@ -21,14 +23,18 @@ class ActivationWatch : public QObject
 public:
     using WindowTest = std::function<bool(const QWindow*)>;
 
-    ActivationWatch(const QWidget& window, WindowTest isReturnWindow);
+    ActivationWatch(QWidget& window, WindowTest isReturnWindow);
 
 signals:
     // Queued, so that what runs on it may open modal boxes of its own.
     void activated();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void focusWindowChanged(QWindow* focused);
+    void activate();
 
     enum class Last
     {
@@ -38,7 +44,7 @@ private:
         OtherWindow
     };
 
-    const QWidget& m_window;
+    QWidget& m_window;
     WindowTest m_isReturnWindow;
     Last m_last = Last::Nothing;
 };

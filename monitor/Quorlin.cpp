@@ -44,10 +44,13 @@ Quorlin::Quorlin(const Platform& platform)
 
     Timer1.setInterval(PollInterval);
     Timer1.start();
+    m_editSaver.setSingleShot(true);
+    m_editSaver.setInterval(EditSaveDelay);
 }
 
 Quorlin::~Quorlin()
 {
+    m_platform.store.setSaveFailureHandler({});
     delete m_about;
 }
 
@@ -60,19 +63,25 @@ void Quorlin::connectHandlers()
     connect(mnuAbout, &QAction::triggered, this, &Quorlin::mnuAbout_Click);
     connect(mnuIndex, &QAction::triggered, this, &Quorlin::mnuIndex_Click);
     connect(mnuCom, &QMenu::aboutToShow, this, &Quorlin::showPortDevices);
-    for (int k = 1; k <= PortCount; ++k)
-        connect(mnuComItem[k - 1], &QAction::triggered, this, [this, k] { portCommand(k); });
+    static constexpr std::array<void (Quorlin::*)(), PortCount> portCommands{
+        &Quorlin::mnuCom1_Click, &Quorlin::mnuCom2_Click, &Quorlin::mnuCom3_Click,
+        &Quorlin::mnuCom4_Click, &Quorlin::mnuCom5_Click, &Quorlin::mnuCom6_Click,
+        &Quorlin::mnuCom7_Click, &Quorlin::mnuCom8_Click, &Quorlin::mnuCom9_Click};
+    for (int k = 0; k < PortCount; ++k)
+        connect(mnuComItem[k], &QAction::triggered, this, portCommands[k]);
     // A label reaches the store as the user types it, so that the reload of
     // the next activation brings back what the user sees.
-    for (int row = 0; row < 3; ++row) {
-        connect(labelBoxes()[row], &QLineEdit::textEdited, this, [this, row](const QString& text) {
-            SettingsSchema::write(m_platform.store, SettingsSchema::statusKey(row), text);
-        });
-    }
+    for (int row = 0; row < 3; ++row)
+        connect(labelBoxes()[row], &QLineEdit::textEdited, this, [this, row] { labelEdited(row); });
+    connect(&m_editSaver, &QTimer::timeout, this, &Quorlin::saveEdits);
+    m_platform.store.setSaveFailureHandler(
+        [this](const QString& message) { m_platform.messages.show(this, message); });
 }
 
 void Quorlin::Form_Activate()
 {
+    // What the user changed since the last save is kept, not undone by the reload.
+    saveEdits();
     SettingsStore& store = m_platform.store;
     const double twipsX = Twips::perPixelX(this);
     const double twipsY = Twips::perPixelY(this);
@@ -86,6 +95,7 @@ void Quorlin::Form_Activate()
     const auto onTop = NumberText::toInt16(SettingsSchema::read(store, Key::OnTop));
     chkOnTop->setChecked(onTop == 1);
     SetFormOnTop(*this, chkOnTop->checkState() == Qt::Checked);
+    m_loaded = true;
 
     if (const auto port = NumberText::toDouble(strComPort)) {
         for (int k = 1; k <= PortCount; ++k) {
@@ -142,8 +152,33 @@ void Quorlin::savePosition()
 void Quorlin::moveEvent(QMoveEvent* event)
 {
     QMainWindow::moveEvent(event);
-    if (m_savesMoves)
+    if (m_savesMoves) {
+        m_moved = true;
+        m_editSaver.start();
+    }
+}
+
+void Quorlin::labelEdited(int row)
+{
+    // Typing before the first load would be replaced by it anyway.
+    if (!m_loaded)
+        return;
+    m_labelEdited[row] = true;
+    m_editSaver.start();
+}
+
+void Quorlin::saveEdits()
+{
+    m_editSaver.stop();
+    if (m_moved)
         savePosition();
+    m_moved = false;
+    for (int row = 0; row < 3; ++row) {
+        if (m_labelEdited[row])
+            SettingsSchema::write(m_platform.store, SettingsSchema::statusKey(row),
+                                  labelBoxes()[row]->text());
+        m_labelEdited[row] = false;
+    }
 }
 
 void Quorlin::portCommand(int k)
@@ -230,15 +265,18 @@ void Quorlin::Form_Unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    SettingsStore& store = m_platform.store;
-    savePosition();
-    SettingsSchema::write(store, Key::OnTop, onTopState());
-    for (int row = 0; row < 3; ++row)
-        SettingsSchema::write(store, SettingsSchema::statusKey(row), labelBoxes()[row]->text());
-
-    // Nothing of the program's runs after this: no tick, no reload.
+    // Nothing of the program's runs after this: no tick, no reload, no
+    // delayed save.
     Timer1.stop();
+    m_editSaver.stop();
     disconnect(&m_activation, nullptr, this, nullptr);
+    if (m_loaded) {
+        SettingsStore& store = m_platform.store;
+        savePosition();
+        SettingsSchema::write(store, Key::OnTop, onTopState());
+        for (int row = 0; row < 3; ++row)
+            SettingsSchema::write(store, SettingsSchema::statusKey(row), labelBoxes()[row]->text());
+    }
     delete m_about;
     emit unloaded();
 }

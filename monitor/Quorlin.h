@@ -26,6 +26,9 @@ class Quorlin : public QMainWindow
 
 public:
     static constexpr std::chrono::milliseconds PollInterval{100};
+    // Edits of the labels and moves of the window reach the store once the
+    // user has paused this long, not at every keystroke or pixel.
+    static constexpr std::chrono::milliseconds EditSaveDelay{300};
     static constexpr int PortCount = 9;
 
     explicit Quorlin(const Platform& platform);
@@ -34,7 +37,8 @@ public:
     // Loads the settings, restores position, labels and on-top state, ticks
     // the stored port and opens it with RTS and DTR asserted.
     void Form_Activate();
-    // Saves position, on-top state and labels, then ends the program.
+    // Saves position, on-top state and labels, then ends the program. Before
+    // the first activation nothing was loaded, and nothing is saved.
     void Form_Unload();
 
     void Timer1_Timer();
@@ -94,6 +98,8 @@ private:
     void SetFormOnTop(QWidget& form, bool onTop);
     void restorePosition();
     void savePosition();
+    void labelEdited(int row);
+    void saveEdits();
     QString onTopState() const;
     void showPortDevices();
     std::array<QLineEdit*, 3> labelBoxes() const { return {Text1, Text2, Text3}; }
@@ -101,6 +107,10 @@ private:
     Platform m_platform;
     ActivationWatch m_activation;
     QPointer<frmAbout> m_about;
-    bool m_savesMoves = false; // after the first activation, moves by the user are stored
+    QTimer m_editSaver;
+    std::array<bool, 3> m_labelEdited{}; // rows typed into since the last save
+    bool m_moved = false;                // moved by the user since the last save
+    bool m_savesMoves = false;           // after the first activation, moves by the user are stored
+    bool m_loaded = false;               // the first activation has loaded the settings
     bool m_unloaded = false;
 };

@@ -3,6 +3,7 @@
 #include "monitor/Quorlin.h"
 #include "platform/Twips.h"
 
+#include <limits>
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -31,6 +32,9 @@ void Quorlin::createControls()
     for (int row = 0; row < 3; ++row) {
         auto* text = new QLineEdit(QStringLiteral("Status Pin %1").arg(row + 1), client);
         text->setObjectName(names[row]);
+        // A label may be of any length: the box's default limit would cut a
+        // long stored label, and the cut text would be saved at exit.
+        text->setMaxLength(std::numeric_limits<int>::max());
         QPalette colours = text->palette();
         colours.setColor(QPalette::Base, LabelBackground);
         text->setPalette(colours);

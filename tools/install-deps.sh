@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config libxcb1-dev
     qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
-    xvfb xauth openbox xdotool x11-utils imagemagick fonts-dejavu-core
+    xvfb xauth openbox xdotool wmctrl x11-utils imagemagick fonts-dejavu-core
     desktop-file-utils appstream
 )
 

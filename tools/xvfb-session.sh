@@ -30,7 +30,10 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     mkdir -m 700 "$XDG_RUNTIME_DIR"
 fi
 
-openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
+# QUORLIN_OPENBOX_CONFIG names another openbox configuration, for a test of a
+# window manager that behaves otherwise than the default one.
+openbox --sm-disable ${QUORLIN_OPENBOX_CONFIG:+--config-file "$QUORLIN_OPENBOX_CONFIG"} \
+    >"$tmp/openbox.log" 2>&1 &
 wm_pid=$!
 # Wait until openbox has claimed the screen, so the command meets a managed desktop.
 for _ in $(seq 100); do

@@ -23,10 +23,15 @@ bool activate(QWidget* window)
     return QTest::qWaitForWindowActive(window);
 }
 
-// Lets queued activations and the window manager's replies arrive.
-void settle()
+// Waits until `window` has the focus, then delivers what that queued: an
+// activation it caused has run once this returns.
+bool focusedAndSettled(QWidget* window)
 {
-    QTest::qWait(onX11() ? 400 : 50);
+    if (!QTest::qWaitForWindowActive(window))
+        return false;
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
+    return true;
 }
 } // namespace
 
@@ -53,8 +58,7 @@ private slots:
         m_rig = new FakePlatform;
         m_window = new Quorlin(m_rig->platform());
         m_window->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_window));
-        settle();
+        QVERIFY(focusedAndSettled(m_window));
     }
     void cleanup()
     {
@@ -68,6 +72,19 @@ private slots:
         QVERIFY(m_rig->port(1).isOpen);
     }
 
+    void firstShowWithoutFocusRunsIt()
+    {
+        // A window manager may give a new window no focus at all.
+        FakePlatform rig;
+        Quorlin unfocused(rig.platform());
+        unfocused.setAttribute(Qt::WA_ShowWithoutActivating);
+        unfocused.show();
+        QTRY_VERIFY(rig.port(1).isOpen);
+        QVERIFY(activate(&unfocused));
+        QVERIFY(focusedAndSettled(&unfocused));
+        QCOMPARE(rig.port(1).attempts, 1); // the focus that follows is no second first time
+    }
+
     void backFromTheOpenAboutDialog()
     {
         frmAbout* about = openAbout();
@@ -75,7 +92,7 @@ private slots:
         QVERIFY(!m_rig->port(1).isOpen);
         QVERIFY(activate(m_window));
         QTRY_VERIFY(m_rig->port(1).isOpen);
-        settle();
+        QVERIFY(focusedAndSettled(m_window));
         QCOMPARE(runs(), 2);
         QVERIFY(about->isVisible());
     }
@@ -88,7 +105,7 @@ private slots:
         QTRY_VERIFY(!about);
         QVERIFY(activate(m_window)); // the window manager may have done so already
         QTRY_VERIFY(m_rig->port(1).isOpen);
-        settle();
+        QVERIFY(focusedAndSettled(m_window));
         QCOMPARE(runs(), 2);
     }
 
@@ -98,7 +115,7 @@ private slots:
         QVERIFY(activate(m_window));
         QTRY_VERIFY(m_rig->port(1).isOpen);
         QVERIFY(activate(about));
-        settle();
+        QVERIFY(focusedAndSettled(about));
         QVERIFY(m_rig->port(1).isOpen);
         QCOMPARE(runs(), 2);
     }
@@ -107,17 +124,22 @@ private slots:
     {
         // The port choice fails, and the real message box comes up and is dismissed.
         QtMessageBox realBox;
+        QTimer closer;
         m_rig->messages.whileShown = [&] {
-            QTimer::singleShot(300, [] {
-                if (QWidget* box = QApplication::activeModalWidget())
+            // Dismissed once it has the focus, as a user would.
+            QObject::connect(&closer, &QTimer::timeout, [] {
+                QWidget* box = QApplication::activeModalWidget();
+                if (box && box->isActiveWindow())
                     box->close();
             });
+            closer.start(10);
             realBox.show(m_window, m_rig->messages.texts.last());
+            closer.stop();
         };
         m_window->mnuComItem[4]->trigger();
         QCOMPARE(m_rig->messages.texts.size(), 1);
-        QVERIFY(QTest::qWaitForWindowActive(m_window) || activate(m_window));
-        settle();
+        QVERIFY(focusedAndSettled(m_window) || activate(m_window));
+        QVERIFY(focusedAndSettled(m_window));
         QCOMPARE(m_rig->messages.texts.size(), 1);
     }
 
@@ -134,7 +156,7 @@ private slots:
         QVERIFY(find.waitForFinished(10000) && find.exitCode() == 0);
         QTRY_VERIFY(!m_window->isActiveWindow());
         QVERIFY(activate(m_window));
-        settle();
+        QVERIFY(focusedAndSettled(m_window));
         QCOMPARE(runs(), 1);
         other.kill();
         other.waitForFinished();

@@ -231,6 +231,83 @@ private slots:
         QCOMPARE(rig.serial.comm.commPort(), 2);
     }
 
+    void closingBeforeTheFirstActivationKeepsTheStore_data()
+    {
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("never shown") << false;
+        QTest::newRow("closed as soon as shown") << true;
+    }
+    void closingBeforeTheFirstActivationKeepsTheStore()
+    {
+        QFETCH(bool, shown);
+        FakePlatform rig;
+        SettingsSchema::write(rig.store, Key::Status1, "CTS from the modem");
+        rig.store.writes.clear();
+        Quorlin window(rig.platform());
+        QSignalSpy unloaded(&window, &Quorlin::unloaded);
+        if (shown)
+            window.show();
+        window.close();
+        QCoreApplication::processEvents(); // the activation it had queued, if any
+        QCOMPARE(unloaded.count(), 1);
+        QCOMPARE(rig.store.writes, QStringList());
+        QCOMPARE(rig.port(1).attempts, 0);
+    }
+
+    void editsAreSavedOnceTheUserPauses()
+    {
+        FakePlatform rig;
+        Quorlin window(rig.platform());
+        showAndActivate(window);
+        rig.store.writes.clear();
+        QTest::keyClicks(window.Text1, "CD");
+        window.move(window.pos() + QPoint(10, 0));
+        window.move(window.pos() + QPoint(10, 0));
+        QCOMPARE(rig.store.writes, QStringList()); // nothing yet, at every key or pixel
+        const double perPixel = 1440.0 / window.screen()->logicalDotsPerInchX();
+        QTRY_COMPARE(
+            rig.store.writes,
+            QStringList({QStringLiteral("Settings/Position-Left=%1").arg(window.x() * perPixel),
+                         QStringLiteral("Settings/Position-Top=%1").arg(window.y() * perPixel),
+                         "Settings/Status1=Status Pin 1CD"}));
+    }
+
+    void aFailedSaveIsReportedOnce()
+    {
+        FakePlatform rig;
+        SettingsSchema::write(rig.store, Key::ComPort, "1");
+        rig.store.refusesWrites = true;
+        Quorlin window(rig.platform());
+        QSignalSpy unloaded(&window, &Quorlin::unloaded);
+        showAndActivate(window); // seeding fails
+        QCOMPARE(rig.messages.texts.size(), 1);
+        QVERIFY(rig.port(1).isOpen); // and the program goes on
+
+        QTest::keyClicks(window.Text2, "x");
+        QTRY_VERIFY(rig.store.writes.last().startsWith("Settings/Status2="));
+        QCOMPARE(rig.messages.texts.size(), 1);
+
+        // After a save that gets through, the next failure is told again.
+        rig.store.refusesWrites = false;
+        window.chkOnTop->click();
+        rig.store.refusesWrites = true;
+        window.mnuExit->trigger();
+        QCOMPARE(rig.messages.texts.size(), 2);
+        QCOMPARE(unloaded.count(), 1);
+    }
+
+    void longLabelsAreKeptWhole()
+    {
+        FakePlatform rig;
+        const QString label(100000, 'L');
+        SettingsSchema::write(rig.store, Key::Status3, label);
+        Quorlin window(rig.platform());
+        showAndActivate(window);
+        QCOMPARE(window.Text3->text(), label);
+        window.close();
+        QCOMPARE(stored(rig, Key::Status3), label);
+    }
+
     void clearedLabelComesBackAsItsDefault()
     {
         FakePlatform rig;
