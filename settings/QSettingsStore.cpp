@@ -99,18 +99,20 @@ void QSettingsStore::write(const QString& section, const QString& key, const QSt
 
 QString QSettingsStore::whyUnwritable() const
 {
+    // QSettings tells only that it failed.
     const QString path = m_settings->fileName();
-    // QSettings tells only that it failed. Trying the same kind of write, to a
-    // file that is never committed, tells why.
-    QSaveFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly)) {
-        const QFileInfo folder(QFileInfo(path).path());
-        if (folder.exists() && !folder.isDir())
-            return QStringLiteral("%1 is not a folder").arg(shownPath(folder.filePath()));
-        return probe.errorString();
-    }
-    probe.cancelWriting();
-    if (!QFileInfo(path).isWritable())
+    const QFileInfo file(path);
+    const QFileInfo folder(file.path());
+    if (folder.exists() && !folder.isDir())
+        return QStringLiteral("%1 is not a folder").arg(shownPath(folder.filePath()));
+    if (file.isDir())
+        return QStringLiteral("it is a folder");
+    if (file.exists() && !file.isWritable())
         return QStringLiteral("the file is read-only");
+    // Trying the same kind of write, to a file that is never committed, tells the rest.
+    QSaveFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly))
+        return probe.errorString();
+    probe.cancelWriting();
     return QStringLiteral("the file could not be written");
 }

@@ -109,7 +109,7 @@ private slots:
         QTest::addColumn<bool>("folderIsAFile");
         QTest::addColumn<QString>("reason");
         QTest::newRow("its folder is a file") << true << "Quorlin is not a folder";
-        QTest::newRow("the file is a folder") << false << "directory";
+        QTest::newRow("the file is a folder") << false << "it is a folder";
     }
     void unwritableStoreIsReportedOnce()
     {
