@@ -42,6 +42,9 @@ Quorlin::Quorlin(const Platform& platform)
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     move(screen.center() - rect().center());
 
+    // Named and owned like the controls, so that it can be found as they are.
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer1.setParent(this);
     Timer1.setInterval(PollInterval);
     Timer1.start();
     m_editSaver.setSingleShot(true);
@@ -290,11 +293,6 @@ void Quorlin::mnuAbout_Click()
     m_about->show();
     m_about->raise();
     m_about->activateWindow();
-}
-
-frmAbout* Quorlin::aboutDialog() const
-{
-    return m_about;
 }
 
 void Quorlin::mnuIndex_Click()

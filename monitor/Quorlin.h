@@ -34,6 +34,15 @@ public:
     explicit Quorlin(const Platform& platform);
     ~Quorlin() override;
 
+signals:
+    // The exit path has run; the program should end now.
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
     // Loads the settings, restores position, labels and on-top state, ticks
     // the stored port and opens it with RTS and DTR asserted.
     void Form_Activate();
@@ -57,6 +66,20 @@ public:
     void mnuCom8_Click() { portCommand(8); }
     void mnuCom9_Click() { portCommand(9); }
 
+    void createControls();
+    void createMenus();
+    void connectHandlers();
+    void portCommand(int k);
+    void UncheckComMenus();
+    void SetFormOnTop(QWidget& form, bool onTop);
+    void restorePosition();
+    void savePosition();
+    void labelEdited(int row);
+    void saveEdits();
+    QString onTopState() const;
+    void showPortDevices();
+    std::array<QLineEdit*, 3> labelBoxes() const { return {Text1, Text2, Text3}; }
+
     // Controls, under their designer names.
     QLineEdit* Text1 = nullptr;
     QLineEdit* Text2 = nullptr;
@@ -77,32 +100,6 @@ public:
     QAction* mnuAbout = nullptr;
 
     QString strComPort;
-
-    // The About dialog while it is open, else nullptr.
-    frmAbout* aboutDialog() const;
-
-signals:
-    // The exit path has run; the program should end now.
-    void unloaded();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-
-private:
-    void createControls();
-    void createMenus();
-    void connectHandlers();
-    void portCommand(int k);
-    void UncheckComMenus();
-    void SetFormOnTop(QWidget& form, bool onTop);
-    void restorePosition();
-    void savePosition();
-    void labelEdited(int row);
-    void saveEdits();
-    QString onTopState() const;
-    void showPortDevices();
-    std::array<QLineEdit*, 3> labelBoxes() const { return {Text1, Text2, Text3}; }
 
     Platform m_platform;
     ActivationWatch m_activation;

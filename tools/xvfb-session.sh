@@ -17,7 +17,8 @@ trap cleanup EXIT
 # -displayfd lets the server pick a free display number, so sessions can run side by side.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
 x_pid=$!
-for _ in $(seq 100); do
+# Busy machines start slowly: wait up to 30 s for each part.
+for _ in $(seq 600); do
     [ -s "$tmp/display" ] && break
     sleep 0.05
 done
@@ -36,9 +37,11 @@ openbox --sm-disable ${QUORLIN_OPENBOX_CONFIG:+--config-file "$QUORLIN_OPENBOX_C
     >"$tmp/openbox.log" 2>&1 &
 wm_pid=$!
 # Wait until openbox has claimed the screen, so the command meets a managed desktop.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+for _ in $(seq 600); do
+    wm_up && break
     sleep 0.05
 done
+wm_up || { echo "openbox did not start:" >&2; cat "$tmp/openbox.log" >&2; exit 1; }
 
 "$@"

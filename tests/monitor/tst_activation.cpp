@@ -5,12 +5,18 @@
 #include "monitor/Quorlin.h"
 #include "platform/QtMessageBox.h"
 #include "support/FakePlatform.h"
+#include "support/QuorlinControls.h"
 
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
 
+using namespace QuorlinControls;
+
 namespace {
+// A window manager on a busy machine can take its time to hand over the focus.
+constexpr int FocusTimeout = 20000;
+
 bool onX11()
 {
     return QGuiApplication::platformName() == "xcb";
@@ -20,14 +26,14 @@ bool activate(QWidget* window)
 {
     window->activateWindow();
     window->raise();
-    return QTest::qWaitForWindowActive(window);
+    return QTest::qWaitForWindowActive(window, FocusTimeout);
 }
 
 // Waits until `window` has the focus, then delivers what that queued: an
 // activation it caused has run once this returns.
 bool focusedAndSettled(QWidget* window)
 {
-    if (!QTest::qWaitForWindowActive(window))
+    if (!QTest::qWaitForWindowActive(window, FocusTimeout))
         return false;
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents();
@@ -41,14 +47,20 @@ class TestActivation : public QObject
 
     FakePlatform* m_rig = nullptr;
     Quorlin* m_window = nullptr;
+    // Times the focus came back to the main window from the About dialog. A
+    // window manager may bounce the focus between the two while it settles
+    // an activation, and each such return reloads, as a user's would.
+    int m_returnsFromAbout = 0;
+    QMetaObject::Connection m_focusLog;
 
     int runs() const { return m_rig->port(1).attempts; }
+    int expectedRuns() const { return 1 + m_returnsFromAbout; }
     frmAbout* openAbout()
     {
-        m_window->mnuAbout->trigger();
-        frmAbout* about = m_window->aboutDialog();
+        action(*m_window, "mnuAbout")->trigger();
+        frmAbout* about = aboutDialog();
         if (about)
-            (void)QTest::qWaitForWindowActive(about);
+            (void)QTest::qWaitForWindowActive(about, FocusTimeout);
         return about;
     }
 
@@ -57,11 +69,22 @@ private slots:
     {
         m_rig = new FakePlatform;
         m_window = new Quorlin(m_rig->platform());
+        m_returnsFromAbout = 0;
+        m_focusLog = connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
+                             [this, fromAbout = false](QWindow* now) mutable {
+                                 if (!now)
+                                     return;
+                                 if (now == m_window->windowHandle() && fromAbout)
+                                     ++m_returnsFromAbout;
+                                 const frmAbout* about = aboutDialog();
+                                 fromAbout = about && now == about->windowHandle();
+                             });
         m_window->show();
         QVERIFY(focusedAndSettled(m_window));
     }
     void cleanup()
     {
+        disconnect(m_focusLog);
         delete m_window;
         delete m_rig;
     }
@@ -93,7 +116,8 @@ private slots:
         QVERIFY(activate(m_window));
         QTRY_VERIFY(m_rig->port(1).isOpen);
         QVERIFY(focusedAndSettled(m_window));
-        QCOMPARE(runs(), 2);
+        QVERIFY(m_returnsFromAbout >= 1);
+        QCOMPARE(runs(), expectedRuns());
         QVERIFY(about->isVisible());
     }
 
@@ -106,7 +130,7 @@ private slots:
         QVERIFY(activate(m_window)); // the window manager may have done so already
         QTRY_VERIFY(m_rig->port(1).isOpen);
         QVERIFY(focusedAndSettled(m_window));
-        QCOMPARE(runs(), 2);
+        QCOMPARE(runs(), expectedRuns());
     }
 
     void toTheOpenDialogLeavesThePortAlone()
@@ -117,7 +141,7 @@ private slots:
         QVERIFY(activate(about));
         QVERIFY(focusedAndSettled(about));
         QVERIFY(m_rig->port(1).isOpen);
-        QCOMPARE(runs(), 2);
+        QCOMPARE(runs(), expectedRuns());
     }
 
     void closingAMessageBoxDoesNotRunIt()
@@ -136,7 +160,7 @@ private slots:
             realBox.show(m_window, m_rig->messages.texts.last());
             closer.stop();
         };
-        m_window->mnuComItem[4]->trigger();
+        portItem(*m_window, 5)->trigger();
         QCOMPARE(m_rig->messages.texts.size(), 1);
         QVERIFY(focusedAndSettled(m_window) || activate(m_window));
         QVERIFY(focusedAndSettled(m_window));

@@ -3,6 +3,7 @@
 #include "monitor/Quorlin.h"
 #include "settings/SettingsSchema.h"
 #include "support/FakePlatform.h"
+#include "support/QuorlinControls.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace QuorlinControls;
 using SettingsSchema::Key;
 
 namespace {
@@ -36,7 +38,7 @@ QList<int> ticked(const Quorlin& window)
 {
     QList<int> ports;
     for (int k = 1; k <= Quorlin::PortCount; ++k) {
-        if (window.mnuComItem[k - 1]->isChecked())
+        if (portItem(window, k)->isChecked())
             ports.append(k);
     }
     return ports;
@@ -44,8 +46,8 @@ QList<int> ticked(const Quorlin& window)
 
 QList<bool> greenRows(const Quorlin& window)
 {
-    return {window.Picture1[0]->isVisibleTo(&window), window.Picture1[1]->isVisibleTo(&window),
-            window.Picture1[2]->isVisibleTo(&window)};
+    return {greenLamp(window, 0)->isVisibleTo(&window), greenLamp(window, 1)->isVisibleTo(&window),
+            greenLamp(window, 2)->isVisibleTo(&window)};
 }
 } // namespace
 
@@ -86,22 +88,22 @@ private slots:
         FakePlatform rig;
         Quorlin window(rig.platform());
         QCOMPARE(window.windowTitle(), "Quorlin");
-        QCOMPARE(window.Text1->text(), "Status Pin 1");
-        QCOMPARE(window.Text3->text(), "Status Pin 3");
-        QCOMPARE(window.Label2->text(), "Always On Top");
-        QVERIFY(!window.chkOnTop->isChecked());
+        QCOMPARE(label(window, 0)->text(), "Status Pin 1");
+        QCOMPARE(label(window, 2)->text(), "Status Pin 3");
+        QCOMPARE(window.findChild<QLabel*>("Label2")->text(), "Always On Top");
+        QVERIFY(!onTopBox(window)->isChecked());
         QCOMPARE(greenRows(window), QList<bool>({false, false, false}));
-        for (const LampBox* red : window.Picture2)
-            QVERIFY(red->isVisibleTo(&window));
+        for (int row = 0; row < 3; ++row)
+            QVERIFY(redLamp(window, row)->isVisibleTo(&window));
         // The green lamp lies above the red one of its row.
         const QObjectList& stack = window.centralWidget()->children();
-        QVERIFY(stack.indexOf(window.Picture1[1]) > stack.indexOf(window.Picture2[1]));
+        QVERIFY(stack.indexOf(greenLamp(window, 1)) > stack.indexOf(redLamp(window, 1)));
         QVERIFY(ticked(window).isEmpty());
-        QVERIFY(window.Timer1.isActive());
-        QCOMPARE(window.Timer1.intervalAsDuration(), std::chrono::milliseconds(100));
+        QVERIFY(pollTimer(window)->isActive());
+        QCOMPARE(pollTimer(window)->intervalAsDuration(), std::chrono::milliseconds(100));
         QVERIFY(!rig.serial.comm.portOpen());
-        QCOMPARE(window.Text1->palette().color(QPalette::Base), QColor(224, 224, 224));
-        QCOMPARE(window.Picture1[0]->pixmap().size(), QSize(15, 15));
+        QCOMPARE(label(window, 0)->palette().color(QPalette::Base), QColor(224, 224, 224));
+        QCOMPARE(greenLamp(window, 0)->pixmap().size(), QSize(15, 15));
     }
 
     void menus()
@@ -113,7 +115,8 @@ private slots:
             titles << menu->text();
         QCOMPARE(titles, QStringList({"&File", "&Com", "&Help"}));
         QStringList items;
-        for (const QMenu* menu : {window.mnuFile, window.mnuCom, window.mnuHelp}) {
+        for (const char* name : {"mnuFile", "mnuCom", "mnuHelp"}) {
+            const QMenu* menu = window.findChild<QMenu*>(name);
             for (QAction* item : menu->actions()) {
                 items << item->text();
                 QVERIFY(item->shortcut().isEmpty());
@@ -123,8 +126,8 @@ private slots:
         QCOMPARE(items, QStringList({"&Exit", "&Com1", "&Com2", "&Com3", "&Com4", "&Com5", "&Com6",
                                      "&Com7", "&Com8", "&Com9", "&Index", "&About"}));
         // Each port item names the device it maps to.
-        QCOMPARE(window.mnuComItem[1]->toolTip(), "fake2");
-        QCOMPARE(window.mnuComItem[1]->statusTip(), "fake2");
+        QCOMPARE(portItem(window, 2)->toolTip(), "fake2");
+        QCOMPARE(portItem(window, 2)->statusTip(), "fake2");
     }
 
     void firstStartWithAnEmptyStore()
@@ -141,12 +144,12 @@ private slots:
                          "Settings/OnTop=0", "Settings/Status1=Status Pin 1",
                          "Settings/Status2=Status Pin 2", "Settings/Status3=Status Pin 3",
                          "Settings/ComPort=1"}));
-        QCOMPARE(window.Text2->text(), "Status Pin 2");
-        QVERIFY(!window.chkOnTop->isChecked());
+        QCOMPARE(label(window, 1)->text(), "Status Pin 2");
+        QVERIFY(!onTopBox(window)->isChecked());
         QCOMPARE(ticked(window), QList<int>{1});
         QVERIFY(rig.port(1).isOpen && rig.port(1).rts && rig.port(1).dtr);
         QVERIFY(rig.messages.texts.isEmpty());
-        QCOMPARE(QApplication::focusWidget(), window.chkOnTop);
+        QCOMPARE(QApplication::focusWidget(), onTopBox(window));
         QCOMPARE(window.centralWidget()->size(),
                  QSize(qRound(2010 / perPixel), qRound(1875 / perPixel)));
     }
@@ -174,7 +177,6 @@ private slots:
         QVERIFY(!rig.serial.comm.portOpen());
         QCOMPARE(ticked(window), ticks);
         QCOMPARE(stored(rig, Key::ComPort), comPort);
-        QCOMPARE(window.strComPort, comPort);
     }
 
     void choosingAnotherPort()
@@ -183,14 +185,14 @@ private slots:
         Quorlin window(rig.platform());
         showAndActivate(window);
 
-        window.mnuComItem[1]->trigger();
+        portItem(window, 2)->trigger();
         QVERIFY(!rig.port(1).isOpen);
         QVERIFY(rig.port(2).isOpen && rig.port(2).rts && rig.port(2).dtr);
         QCOMPARE(ticked(window), QList<int>{2});
         QCOMPARE(stored(rig, Key::ComPort), "2");
 
         // A port that fails to open is still the chosen one.
-        window.mnuComItem[3]->trigger();
+        portItem(window, 4)->trigger();
         QCOMPARE(rig.messages.texts, QStringList{"COM 4" + NotAvailable});
         QCOMPARE(ticked(window), QList<int>{4});
         QCOMPARE(stored(rig, Key::ComPort), "4");
@@ -202,7 +204,7 @@ private slots:
         FakePlatform rig;
         Quorlin window(rig.platform());
         showAndActivate(window);
-        window.mnuComItem[0]->trigger();
+        portItem(window, 1)->trigger();
         QCOMPARE(rig.port(1).closes, 1);
         QCOMPARE(rig.port(1).opens, 2);
         QVERIFY(rig.port(1).isOpen);
@@ -215,19 +217,19 @@ private slots:
         {
             Quorlin window(rig.platform());
             showAndActivate(window);
-            window.Text1->clear();
-            QTest::keyClicks(window.Text1, "Carrier");
+            label(window, 0)->clear();
+            QTest::keyClicks(label(window, 0), "Carrier");
             window.move(window.pos() + QPoint(30, 20));
             const QPoint moved = window.pos();
-            window.mnuComItem[1]->trigger();
-            QCOMPARE(window.Text1->text(), "Carrier");
+            portItem(window, 2)->trigger();
+            QCOMPARE(label(window, 0)->text(), "Carrier");
             QCOMPARE(window.pos(), moved);
             window.close();
         }
         QCOMPARE(stored(rig, Key::Status1), "Carrier");
         Quorlin again(rig.platform());
         showAndActivate(again);
-        QCOMPARE(again.Text1->text(), "Carrier");
+        QCOMPARE(label(again, 0)->text(), "Carrier");
         QCOMPARE(rig.serial.comm.commPort(), 2);
     }
 
@@ -260,7 +262,7 @@ private slots:
         Quorlin window(rig.platform());
         showAndActivate(window);
         rig.store.writes.clear();
-        QTest::keyClicks(window.Text1, "CD");
+        QTest::keyClicks(label(window, 0), "CD");
         window.move(window.pos() + QPoint(10, 0));
         window.move(window.pos() + QPoint(10, 0));
         QCOMPARE(rig.store.writes, QStringList()); // nothing yet, at every key or pixel
@@ -283,15 +285,15 @@ private slots:
         QCOMPARE(rig.messages.texts.size(), 1);
         QVERIFY(rig.port(1).isOpen); // and the program goes on
 
-        QTest::keyClicks(window.Text2, "x");
+        QTest::keyClicks(label(window, 1), "x");
         QTRY_VERIFY(rig.store.writes.last().startsWith("Settings/Status2="));
         QCOMPARE(rig.messages.texts.size(), 1);
 
         // After a save that gets through, the next failure is told again.
         rig.store.refusesWrites = false;
-        window.chkOnTop->click();
+        onTopBox(window)->click();
         rig.store.refusesWrites = true;
-        window.mnuExit->trigger();
+        action(window, "mnuExit")->trigger();
         QCOMPARE(rig.messages.texts.size(), 2);
         QCOMPARE(unloaded.count(), 1);
     }
@@ -299,13 +301,13 @@ private slots:
     void longLabelsAreKeptWhole()
     {
         FakePlatform rig;
-        const QString label(100000, 'L');
-        SettingsSchema::write(rig.store, Key::Status3, label);
+        const QString longLabel(100000, 'L');
+        SettingsSchema::write(rig.store, Key::Status3, longLabel);
         Quorlin window(rig.platform());
         showAndActivate(window);
-        QCOMPARE(window.Text3->text(), label);
+        QCOMPARE(label(window, 2)->text(), longLabel);
         window.close();
-        QCOMPARE(stored(rig, Key::Status3), label);
+        QCOMPARE(stored(rig, Key::Status3), longLabel);
     }
 
     void clearedLabelComesBackAsItsDefault()
@@ -314,13 +316,13 @@ private slots:
         SettingsSchema::write(rig.store, Key::Status2, "   ");
         Quorlin window(rig.platform());
         showAndActivate(window);
-        QCOMPARE(window.Text2->text(), "   "); // blanks are a label too
-        window.Text2->clear();
+        QCOMPARE(label(window, 1)->text(), "   "); // blanks are a label too
+        label(window, 1)->clear();
         window.close();
         QCOMPARE(stored(rig, Key::Status2), "");
         Quorlin again(rig.platform());
         showAndActivate(again);
-        QCOMPARE(again.Text2->text(), "Status Pin 2");
+        QCOMPARE(label(again, 1)->text(), "Status Pin 2");
     }
 
     void lampsFollowTheLines_data()
@@ -342,13 +344,14 @@ private slots:
         Quorlin window(rig.platform());
         showAndActivate(window);
         // Start from the opposite of what the lines say, so every lamp must change.
-        for (int i = 0; i < 3; ++i)
-            window.Picture1[i]->setVisible(!QList<bool>{cd, dsr, cts}[i]);
+        rig.port(1).cd = !cd;
+        rig.port(1).dsr = !dsr;
+        rig.port(1).cts = !cts;
+        QTRY_COMPARE(greenRows(window), QList<bool>({!cd, !dsr, !cts}));
         rig.port(1).cd = cd;
         rig.port(1).dsr = dsr;
         rig.port(1).cts = cts;
-        window.Timer1_Timer();
-        QCOMPARE(greenRows(window), QList<bool>({cd, dsr, cts}));
+        QTRY_COMPARE(greenRows(window), QList<bool>({cd, dsr, cts}));
     }
 
     void failedReadEndsTheTick()
@@ -357,11 +360,12 @@ private slots:
         Quorlin window(rig.platform());
         showAndActivate(window);
         rig.port(1).cts = rig.port(1).cd = rig.port(1).dsr = true;
-        window.Timer1_Timer();
+        QTRY_COMPARE(greenRows(window), QList<bool>({true, true, true}));
         rig.port(1).cts = rig.port(1).cd = rig.port(1).dsr = false;
         rig.port(1).cdFails = true;
-        window.Timer1_Timer();
-        // Clear To Send was read before the failure; the rows after it keep their state.
+        // Clear To Send is read before the failure; the rows after it keep their state.
+        QTRY_VERIFY(!greenLamp(window, 2)->isVisibleTo(&window));
+        QVERIFY(nextTick(window));
         QCOMPARE(greenRows(window), QList<bool>({true, true, false}));
         QVERIFY(rig.messages.texts.isEmpty());
     }
@@ -372,11 +376,11 @@ private slots:
         Quorlin window(rig.platform());
         showAndActivate(window);
         rig.port(1).cts = true;
-        window.Timer1_Timer();
-        window.mnuAbout->trigger(); // closes the port
+        QTRY_COMPARE(greenRows(window), QList<bool>({false, false, true}));
+        action(window, "mnuAbout")->trigger(); // closes the port
         QVERIFY(!rig.port(1).isOpen);
         rig.port(1).cts = false;
-        window.Timer1_Timer();
+        QVERIFY(nextTick(window));
         QCOMPARE(greenRows(window), QList<bool>({false, false, true}));
     }
 
@@ -385,28 +389,19 @@ private slots:
         FakePlatform rig;
         Quorlin window(rig.platform());
         showAndActivate(window);
-        window.mnuAbout->trigger();
-        QPointer<frmAbout> first = window.aboutDialog();
+        action(window, "mnuAbout")->trigger();
+        QPointer<frmAbout> first = aboutDialog();
         QVERIFY(first && first->isVisible());
         first->lblVersion->setText("changed");
-        window.mnuAbout->trigger();
-        QCOMPARE(window.aboutDialog(), first.data());
+        action(window, "mnuAbout")->trigger();
+        QCOMPARE(aboutDialog(), first.data());
         QCOMPARE(first->lblVersion->text(), "changed"); // no load steps the second time
 
         first->close();
         QTRY_VERIFY(!first);
-        window.mnuAbout->trigger();
-        QVERIFY(window.aboutDialog());
-        QCOMPARE(window.aboutDialog()->lblVersion->text(), "Version 1.0.0");
-    }
-
-    void timerPollsOnItsOwn()
-    {
-        FakePlatform rig;
-        Quorlin window(rig.platform());
-        showAndActivate(window);
-        rig.port(1).dsr = true;
-        QTRY_VERIFY_WITH_TIMEOUT(window.Picture1[1]->isVisibleTo(&window), 2000);
+        action(window, "mnuAbout")->trigger();
+        QVERIFY(aboutDialog());
+        QCOMPARE(aboutDialog()->lblVersion->text(), "Version 1.0.0");
     }
 
     void onTopFromTheStore_data()
@@ -426,7 +421,7 @@ private slots:
         SettingsSchema::write(rig.store, Key::OnTop, onTop);
         Quorlin window(rig.platform());
         showAndActivate(window);
-        QCOMPARE(window.chkOnTop->isChecked(), checked);
+        QCOMPARE(onTopBox(window)->isChecked(), checked);
         QCOMPARE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint), checked);
         QCOMPARE(stored(rig, Key::OnTop), onTop); // loading never rewrites it differently
     }
@@ -438,20 +433,20 @@ private slots:
         showAndActivate(window);
         const QRect before = window.frameGeometry();
 
-        QTest::keyClick(window.chkOnTop, Qt::Key_Space); // the box has the focus at start
-        QVERIFY(window.chkOnTop->isChecked());
+        QTest::keyClick(onTopBox(window), Qt::Key_Space); // the box has the focus at start
+        QVERIFY(onTopBox(window)->isChecked());
         QCOMPARE(stored(rig, Key::OnTop), "1");
         QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(window.isVisible());
         QCOMPARE(window.frameGeometry(), before);
 
-        window.chkOnTop->click();
+        onTopBox(window)->click();
         QCOMPARE(stored(rig, Key::OnTop), "0");
         QVERIFY(!window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(window.isVisible());
 
-        QTest::mouseClick(window.Label2, Qt::LeftButton);
-        QVERIFY(!window.chkOnTop->isChecked());
+        QTest::mouseClick(window.findChild<QLabel*>("Label2"), Qt::LeftButton);
+        QVERIFY(!onTopBox(window)->isChecked());
     }
 
     void exitPathWritesSixKeys()
@@ -460,11 +455,11 @@ private slots:
         Quorlin window(rig.platform());
         QSignalSpy unloaded(&window, &Quorlin::unloaded);
         showAndActivate(window);
-        window.Text3->setText("CTS");
-        window.chkOnTop->setChecked(true);
+        label(window, 2)->setText("CTS");
+        onTopBox(window)->setChecked(true);
         rig.store.writes.clear();
 
-        window.mnuExit->trigger();
+        action(window, "mnuExit")->trigger();
         const double perPixel = 1440.0 / window.screen()->logicalDotsPerInchX();
         QCOMPARE(
             rig.store.writes,
@@ -473,7 +468,7 @@ private slots:
                          "Settings/OnTop=1", "Settings/Status1=Status Pin 1",
                          "Settings/Status2=Status Pin 2", "Settings/Status3=CTS"}));
         QCOMPARE(unloaded.count(), 1);
-        QVERIFY(!window.Timer1.isActive());
+        QVERIFY(!pollTimer(window)->isActive());
     }
 
     void helpIndexLeavesThePortAlone()
@@ -482,8 +477,8 @@ private slots:
         Quorlin window(rig.platform());
         showAndActivate(window);
         rig.port(1).cts = true;
-        window.Timer1_Timer();
-        window.mnuIndex->trigger();
+        QTRY_COMPARE(greenRows(window), QList<bool>({false, false, true}));
+        action(window, "mnuIndex")->trigger();
         // The test program has no help beside it: it is either shown or reported missing.
         QCOMPARE(rig.help.shownFiles.size() + rig.messages.texts.size(), 1);
         QVERIFY(rig.port(1).isOpen);
