@@ -44,10 +44,10 @@ void Quorlin::createControls()
 
     // The red lamp is made first, so that the green one lies above it.
     for (int i = 0; i < 3; ++i) {
-        Picture2[i] = new LampBox(QStringLiteral(":/lamps/red.gif"), client);
+        Picture2[i] = new LampBox(QStringLiteral(":/lamps/red.xpm"), client);
         Picture2[i]->setObjectName(QStringLiteral("Picture2_%1").arg(i));
         place(Picture2[i], 1560, RowTop[i], 255, 255);
-        Picture1[i] = new LampBox(QStringLiteral(":/lamps/green.gif"), client);
+        Picture1[i] = new LampBox(QStringLiteral(":/lamps/green.xpm"), client);
         Picture1[i]->setObjectName(QStringLiteral("Picture1_%1").arg(i));
         place(Picture1[i], 1560, RowTop[i], 255, 255);
         Picture1[i]->hide();
