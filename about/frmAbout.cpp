@@ -1,6 +1,6 @@
 #include "about/frmAbout.h"
 
-#include "app/AppIdentity.h"
+#include "AppIdentity.h"
 #include "platform/TaskbarButton.h"
 #include "platform/Twips.h"
 

@@ -1,4 +1,5 @@
-#include "app/AppIdentity.h"
+#include "AppIdentity.h"
+#include "help/HelpIndex.h"
 #include "monitor/Quorlin.h"
 #include "platform/DesktopHelpViewer.h"
 #include "platform/MSComm.h"
@@ -20,17 +21,18 @@ int main(int argc, char* argv[])
                                             .arg(AppIdentity::VersionMajor)
                                             .arg(AppIdentity::VersionMinor)
                                             .arg(AppIdentity::VersionRevision));
-    QApplication::setDesktopFileName(QStringLiteral("io.github.quorlin.Quorlin"));
+    QApplication::setDesktopFileName(QString::fromLatin1(AppIdentity::DesktopId));
 
     QSettingsStore store;
     const PortMap ports(store);
     MSComm serial([&ports](int n) { return ports.deviceFor(n); }, makeSerialLine);
-    QtMessageBox messages;
+    QtMessageBox messages(AppIdentity::title());
     DesktopHelpViewer help;
     SystemRegistry registry;
     QtProgramLauncher programs;
 
-    Quorlin window(Platform{store, serial, messages, help, registry, programs});
+    Quorlin window(Platform{store, serial, messages, help, registry, programs,
+                            helpIndexFile(QCoreApplication::applicationDirPath())});
     QObject::connect(&window, &Quorlin::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     window.show();
     return QApplication::exec();

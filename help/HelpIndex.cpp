@@ -1,10 +1,9 @@
 #include "help/HelpIndex.h"
 
-#include "app/AppIdentity.h"
+#include "AppIdentity.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -32,9 +31,4 @@ void showHelpFile(const QString& helpFile, HelpViewer& viewer, MessageBox& messa
                       QStringLiteral("No program could be started to show the help file %1. "
                                      "Install a web browser, or open the file in one yourself.")
                           .arg(shownPath));
-}
-
-void showHelpIndex(HelpViewer& viewer, MessageBox& messages, QWidget* parent)
-{
-    showHelpFile(helpIndexFile(QCoreApplication::applicationDirPath()), viewer, messages, parent);
 }

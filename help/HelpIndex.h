@@ -14,6 +14,3 @@ QString helpIndexFile(const QString& applicationDir);
 // missing or no viewer starts, the message box says so.
 void showHelpFile(const QString& helpFile, HelpViewer& viewer, MessageBox& messages,
                   QWidget* parent);
-
-// Help, Index: shows the contents page of the running program's help.
-void showHelpIndex(HelpViewer& viewer, MessageBox& messages, QWidget* parent);

@@ -1,7 +1,7 @@
 #include "monitor/Quorlin.h"
 
 #include "about/frmAbout.h"
-#include "app/AppIdentity.h"
+#include "AppIdentity.h"
 #include "help/HelpIndex.h"
 #include "monitor/LampBox.h"
 #include "monitor/WindowPlacement.h"
@@ -297,5 +297,5 @@ void Quorlin::mnuAbout_Click()
 
 void Quorlin::mnuIndex_Click()
 {
-    showHelpIndex(m_platform.help, m_platform.messages, this);
+    showHelpFile(m_platform.helpFile, m_platform.help, m_platform.messages, this);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class HelpViewer;
 class MessageBox;
 class MSComm;
@@ -17,4 +19,6 @@ struct Platform
     HelpViewer& help;
     Registry& registry;
     ProgramLauncher& programs;
+    // The help document that Help, Index shows.
+    QString helpFile;
 };

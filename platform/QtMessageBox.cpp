@@ -1,11 +1,12 @@
 #include "platform/QtMessageBox.h"
 
-#include "app/AppIdentity.h"
-
 #include <QMessageBox>
+#include <utility>
+
+QtMessageBox::QtMessageBox(QString caption) : m_caption(std::move(caption)) {}
 
 void QtMessageBox::show(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, AppIdentity::title(), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, m_caption, text, QMessageBox::Ok, parent);
     box.exec();
 }

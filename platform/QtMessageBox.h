@@ -5,5 +5,11 @@
 class QtMessageBox : public MessageBox
 {
 public:
+    // Every box bears `caption`: the program's title, as main() wires it.
+    explicit QtMessageBox(QString caption);
+
     void show(QWidget* parent, const QString& text) override;
+
+private:
+    QString m_caption;
 };

@@ -147,7 +147,7 @@ private slots:
     void closingAMessageBoxDoesNotRunIt()
     {
         // The port choice fails, and the real message box comes up and is dismissed.
-        QtMessageBox realBox;
+        QtMessageBox realBox(QStringLiteral("Quorlin"));
         QTimer closer;
         m_rig->messages.whileShown = [&] {
             // Dismissed once it has the focus, as a user would.

@@ -479,7 +479,7 @@ private slots:
         rig.port(1).cts = true;
         QTRY_COMPARE(greenRows(window), QList<bool>({false, false, true}));
         action(window, "mnuIndex")->trigger();
-        // The test program has no help beside it: it is either shown or reported missing.
+        // The viewer shows the rig's help file, or the message box reports it missing.
         QCOMPARE(rig.help.shownFiles.size() + rig.messages.texts.size(), 1);
         QVERIFY(rig.port(1).isOpen);
         QCOMPARE(rig.port(1).opens, 1);

@@ -18,12 +18,18 @@ struct FakePlatform
     FakeHelpViewer help;
     FakeRegistry registry;
     FakeProgramLauncher programs;
+    // No such file: Help, Index reports it missing.
+    QString helpFile = QStringLiteral("/nonexistent/quorlin-help.html");
 
     FakePlatform()
     {
         serial.ports[1];
         serial.ports[2];
     }
-    Platform platform() { return {store, serial.comm, messages, help, registry, programs}; }
+
+    Platform platform()
+    {
+        return {store, serial.comm, messages, help, registry, programs, helpFile};
+    }
     FakePort& port(int n) { return serial.ports.at(n); }
 };
