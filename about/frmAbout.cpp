@@ -1,8 +1,8 @@
 #include "about/frmAbout.h"
 
 #include "AppIdentity.h"
+#include "platform/ScreenTwips.h"
 #include "platform/TaskbarButton.h"
-#include "platform/Twips.h"
 
 #include <algorithm>
 #include <QLabel>

@@ -7,7 +7,7 @@
 #include "monitor/WindowPlacement.h"
 #include "platform/MessageBox.h"
 #include "platform/MSComm.h"
-#include "platform/Twips.h"
+#include "platform/ScreenTwips.h"
 #include "platform/WindowZOrder.h"
 #include "settings/NumberText.h"
 #include "settings/SettingsSchema.h"

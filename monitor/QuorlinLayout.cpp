@@ -1,7 +1,7 @@
 // The main window's controls and menus as they stand before any handler runs.
 #include "monitor/LampBox.h"
 #include "monitor/Quorlin.h"
-#include "platform/Twips.h"
+#include "platform/ScreenTwips.h"
 
 #include <limits>
 #include <QAction>

@@ -1,6 +1,5 @@
-#include "platform/Twips.h"
+#include "platform/ScreenTwips.h"
 
-#include <cmath>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -24,12 +23,6 @@ double perPixelX(const QWidget* widget)
 double perPixelY(const QWidget* widget)
 {
     return PerInch / screenOf(widget)->logicalDotsPerInchY();
-}
-
-int toPixels(double twips, double twipsPerPixel)
-{
-    // nearbyint rounds in the default mode, to nearest with ties to even.
-    return static_cast<int>(std::nearbyint(twips / twipsPerPixel));
 }
 
 QRect toPixelRect(const QWidget* widget, int left, int top, int width, int height)
