@@ -14,34 +14,52 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# -displayfd lets the server pick a free display number, so sessions can run side by side.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
-x_pid=$!
-# Busy machines start slowly: wait up to 30 s for each part.
-for _ in $(seq 600); do
-    [ -s "$tmp/display" ] && break
-    sleep 0.05
-done
-[ -s "$tmp/display" ] || { echo "Xvfb did not start:" >&2; cat "$tmp/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(cat "$tmp/display")"
-export QT_QPA_PLATFORM=xcb
 # A session without a login has no runtime folder; give it one, as a login would.
+export QT_QPA_PLATFORM=xcb
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     export XDG_RUNTIME_DIR=$tmp/runtime
     mkdir -m 700 "$XDG_RUNTIME_DIR"
 fi
 
-# QUORLIN_OPENBOX_CONFIG names another openbox configuration, for a test of a
-# window manager that behaves otherwise than the default one.
-openbox --sm-disable ${QUORLIN_OPENBOX_CONFIG:+--config-file "$QUORLIN_OPENBOX_CONFIG"} \
-    >"$tmp/openbox.log" 2>&1 &
-wm_pid=$!
-# Wait until openbox has claimed the screen, so the command meets a managed desktop.
+# Busy machines start slowly: wait up to 30 s for each part.
+wait_for() { # wait_for <command...>
+    for _ in $(seq 600); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    return 1
+}
 wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-for _ in $(seq 600); do
-    wm_up && break
-    sleep 0.05
+
+# Starts Xvfb on a free display and openbox on it, and waits until openbox has
+# claimed the screen, so the command meets a managed desktop.
+start_desktop() {
+    rm -f "$tmp/display"
+    # -displayfd lets the server pick a free display number, so sessions can run side by side.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+    x_pid=$!
+    wait_for test -s "$tmp/display" || return 1
+    export DISPLAY=":$(cat "$tmp/display")"
+    # QUORLIN_OPENBOX_CONFIG names another openbox configuration, for a test of a
+    # window manager that behaves otherwise than the default one.
+    openbox --sm-disable ${QUORLIN_OPENBOX_CONFIG:+--config-file "$QUORLIN_OPENBOX_CONFIG"} \
+        >"$tmp/openbox.log" 2>&1 &
+    wm_pid=$!
+    wait_for wm_up
+}
+
+# Sessions started side by side can race for a display number, and the loser
+# finds its display gone; such a start is tried again on another one.
+for attempt in 1 2 3; do
+    start_desktop && break
+    kill "${wm_pid:-}" "${x_pid:-}" 2>/dev/null || true
+    wait 2>/dev/null || true
+    wm_pid= x_pid=
+    if [ "$attempt" = 3 ]; then
+        echo "The virtual desktop did not start:" >&2
+        cat "$tmp/xvfb.log" "$tmp/openbox.log" >&2 2>/dev/null || true
+        exit 1
+    fi
 done
-wm_up || { echo "openbox did not start:" >&2; cat "$tmp/openbox.log" >&2; exit 1; }
 
 "$@"
