@@ -1,4 +1,5 @@
 #include "AppIdentity.h"
+#include "app/CommandLine.h"
 #include "help/HelpIndex.h"
 #include "monitor/Quorlin.h"
 #include "platform/DesktopHelpViewer.h"
@@ -9,12 +10,12 @@
 #include "platform/SerialLineFactory.h"
 #include "platform/SystemRegistry.h"
 #include "settings/QSettingsStore.h"
+#include "settings/SettingsSchema.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(AppIdentity::title());
     QApplication::setOrganizationName(AppIdentity::title());
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
@@ -22,8 +23,14 @@ int main(int argc, char* argv[])
                                             .arg(AppIdentity::VersionMinor)
                                             .arg(AppIdentity::VersionRevision));
     QApplication::setDesktopFileName(QString::fromLatin1(AppIdentity::DesktopId));
+    const auto commandLine = readCommandLine(argc, argv);
+    if (const int* exitStatus = std::get_if<int>(&commandLine))
+        return *exitStatus;
+    const auto& options = std::get<StartOptions>(commandLine);
 
-    QSettingsStore store;
+    QApplication app(argc, argv);
+    QSettingsStore store =
+        options.settingsFile.isEmpty() ? QSettingsStore() : QSettingsStore(options.settingsFile);
     const PortMap ports(store);
     MSComm serial([&ports](int n) { return ports.deviceFor(n); }, makeSerialLine);
     QtMessageBox messages(AppIdentity::title());
@@ -34,6 +41,10 @@ int main(int argc, char* argv[])
     Quorlin window(Platform{store, serial, messages, help, registry, programs,
                             helpIndexFile(QCoreApplication::applicationDirPath())});
     QObject::connect(&window, &Quorlin::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
+    // As a choice from the Com menu would: stored, and opened by the first
+    // activation. Written once the window is there to tell a failed save.
+    if (options.port)
+        SettingsSchema::write(store, SettingsSchema::Key::ComPort, QString::number(*options.port));
     window.show();
     return QApplication::exec();
 }

@@ -1,5 +1,8 @@
 #include "monitor/LampBox.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QPixmap>
@@ -20,10 +23,35 @@ QColor scrollBarColour()
     return QGuiApplication::palette().color(QPalette::Button);
 #endif
 }
+
+// A lamp reads as one image: the lit lamp lying over it is part of what it
+// says, not an object of its own.
+class LampAccessible : public QAccessibleWidget
+{
+public:
+    explicit LampAccessible(QWidget* lamp) : QAccessibleWidget(lamp, QAccessible::Graphic) {}
+
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+};
+
+QAccessibleInterface* lampAccessible(const QString& className, QObject* object)
+{
+    return className == QLatin1String(LampBox::staticMetaObject.className())
+               ? new LampAccessible(static_cast<LampBox*>(object))
+               : nullptr;
+}
+
 } // namespace
 
 LampBox::LampBox(const QString& imageResource, QWidget* parent) : QLabel(parent)
 {
+    // Qt asks its factories for the interface of every object; one
+    // registration serves every lamp.
+    static const bool accessibleInstalled = (QAccessible::installFactory(lampAccessible), true);
+    Q_UNUSED(accessibleInstalled);
     setPixmap(QPixmap(imageResource));
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setFrameShape(QFrame::NoFrame);
@@ -34,4 +62,30 @@ LampBox::LampBox(const QString& imageResource, QWidget* parent) : QLabel(parent)
     colours.setColor(QPalette::Window, scrollBarColour());
     setPalette(colours);
     setAutoFillBackground(true);
+}
+
+void LampBox::standFor(const QString& line, QWidget& lit)
+{
+    m_line = line;
+    m_lit = &lit;
+    setAccessibleName(line);
+    describe(lit.isVisibleTo(this));
+    lit.installEventFilter(this);
+}
+
+bool LampBox::eventFilter(QObject* watched, QEvent* event)
+{
+    // Shown or hidden as such, whether or not the window is on screen yet.
+    if (watched == m_lit &&
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        describe(event->type() == QEvent::ShowToParent);
+    return QLabel::eventFilter(watched, event);
+}
+
+void LampBox::describe(bool on)
+{
+    const QString state = on ? tr("on") : tr("off");
+    // Setting the description tells screen readers, which announce the change.
+    setAccessibleDescription(state);
+    setToolTip(QStringLiteral("%1: %2").arg(m_line, state));
 }

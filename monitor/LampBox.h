@@ -10,4 +10,18 @@ class LampBox : public QLabel
 
 public:
     LampBox(const QString& imageResource, QWidget* parent);
+
+    // Makes this lamp the one a screen reader reads for its pin row: named
+    // after the row's line, and described "on" while `lit`, a child lamp
+    // covering it, is shown and "off" while not. The tool tip says the same.
+    void standFor(const QString& line, QWidget& lit);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void describe(bool on);
+
+    QString m_line;
+    QWidget* m_lit = nullptr;
 };

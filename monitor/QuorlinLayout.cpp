@@ -15,6 +15,10 @@ constexpr int ClientWidth = 2010; // twips
 constexpr int ClientHeight = 1875;
 constexpr std::array<int, 3> RowTop{240, 600, 960};
 const QColor LabelBackground{224, 224, 224};
+// What screen readers call each row.
+const std::array<QLatin1String, 3> RowLine{QLatin1String("Carrier Detect"),
+                                           QLatin1String("Data Set Ready"),
+                                           QLatin1String("Clear To Send")};
 } // namespace
 
 void Quorlin::createControls()
@@ -38,19 +42,22 @@ void Quorlin::createControls()
         QPalette colours = text->palette();
         colours.setColor(QPalette::Base, LabelBackground);
         text->setPalette(colours);
+        text->setAccessibleName(tr("%1 label").arg(RowLine[row]));
         place(text, 120, RowTop[row], 1215, 285);
         *boxes[row] = text;
     }
 
-    // The red lamp is made first, so that the green one lies above it.
+    // The green lamp lies in the red one, covering it exactly, so that the
+    // red lamp, always visible, can speak for the row.
     for (int i = 0; i < 3; ++i) {
         Picture2[i] = new LampBox(QStringLiteral(":/lamps/red.xpm"), client);
         Picture2[i]->setObjectName(QStringLiteral("Picture2_%1").arg(i));
         place(Picture2[i], 1560, RowTop[i], 255, 255);
-        Picture1[i] = new LampBox(QStringLiteral(":/lamps/green.xpm"), client);
+        Picture1[i] = new LampBox(QStringLiteral(":/lamps/green.xpm"), Picture2[i]);
         Picture1[i]->setObjectName(QStringLiteral("Picture1_%1").arg(i));
-        place(Picture1[i], 1560, RowTop[i], 255, 255);
+        Picture1[i]->setGeometry(Picture2[i]->rect());
         Picture1[i]->hide();
+        Picture2[i]->standFor(RowLine[i], *Picture1[i]);
     }
 
     Label2 = new QLabel(QStringLiteral("Always On Top"), client);
@@ -63,6 +70,7 @@ void Quorlin::createControls()
     // Label2 beside it is what the user reads.
     chkOnTop = new QCheckBox(QStringLiteral("Check1"), client);
     chkOnTop->setObjectName(QStringLiteral("chkOnTop"));
+    chkOnTop->setAccessibleName(Label2->text());
     place(chkOnTop, 1440, 1440, 255, 255);
 
     setTabOrder(chkOnTop, Text1);

@@ -57,9 +57,16 @@ QSettingsStore::QSettingsStore()
     reopen();
 }
 
+QSettingsStore::QSettingsStore(const QString& file) : m_file(file)
+{
+    reopen();
+}
+
 void QSettingsStore::reopen()
 {
-    m_settings = std::make_unique<QSettings>(QStringLiteral("Quorlin"), QStringLiteral("Quorlin"));
+    m_settings = m_file.isEmpty() ? std::make_unique<QSettings>(QStringLiteral("Quorlin"),
+                                                                QStringLiteral("Quorlin"))
+                                  : std::make_unique<QSettings>(m_file, QSettings::IniFormat);
     for (auto unsaved = m_unsaved.cbegin(); unsaved != m_unsaved.cend(); ++unsaved)
         m_settings->setValue(unsaved.key(), unsaved.value());
 }

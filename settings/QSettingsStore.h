@@ -12,6 +12,8 @@ class QSettingsStore : public SettingsStore
 {
 public:
     QSettingsStore();
+    // An INI file of the user's choosing instead, created at the first write.
+    explicit QSettingsStore(const QString& file);
 
     // The text the user wrote in the file, as far as the INI reader leaves it
     // recoverable: values it turns into lists or typed values come back as text.
@@ -26,6 +28,7 @@ private:
     void reopen();
     QString whyUnwritable() const;
 
+    QString m_file; // empty for the per-user store
     std::unique_ptr<QSettings> m_settings;
     QMap<QString, QString> m_unsaved; // writes that have not reached the file yet
 };

@@ -8,6 +8,8 @@ packages=(
     qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
     xvfb xauth openbox xdotool wmctrl x11-utils imagemagick fonts-dejavu-core
     desktop-file-utils appstream
+    dpkg-dev file lintian
+    at-spi2-core dbus-daemon python3-pyatspi
 )
 
 missing=()

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <QString>
+#include <variant>
+
+// What the command line asks of this run.
+struct StartOptions
+{
+    std::optional<int> port; // --port N: the port to start on, 1 to 9
+    QString settingsFile;    // --settings FILE, absolute; empty for the per-user store
+};
+
+// Reads the command line before anything opens a display, so that --help,
+// --version and mistakes are answered over ssh and in scripts too. Gives the
+// options to start with, or the status to exit with at once: 0 after the
+// help or the version, 2 after a bad argument, told on stderr in one line.
+std::variant<StartOptions, int> readCommandLine(int& argc, char* argv[]);

@@ -1,0 +1,109 @@
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+    static QByteArray readFile(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private slots:
+    void answeredWithoutADisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("told"); // on stdout for status 0, else on stderr
+
+        const QString missingFolder = QDir::tempPath() + "/quorlin-no-such-folder/side.conf";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "--settings <file>";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "Quorlin 1.0.0\n";
+        QTest::newRow("port 0") << QStringList{"--port", "0"} << 2
+                                << "invalid value '0' for --port";
+        QTest::newRow("port 10") << QStringList{"--port=10"} << 2
+                                 << "invalid value '10' for --port";
+        QTest::newRow("port abc") << QStringList{"--port", "abc"} << 2
+                                  << "invalid value 'abc' for --port";
+        QTest::newRow("port beyond 16 bits")
+            << QStringList{"--port", "99999"} << 2 << "invalid value '99999' for --port";
+        QTest::newRow("port without a value") << QStringList{"--port"} << 2 << "'--port'";
+        QTest::newRow("settings in a missing folder")
+            << QStringList{"--settings", missingFolder} << 2
+            << QStringLiteral("invalid value '%1' for --settings").arg(missingFolder);
+        QTest::newRow("settings naming a folder")
+            << QStringList{"--settings", QDir::tempPath()} << 2 << "for --settings";
+        QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << "'colour'";
+        QTest::newRow("stray argument") << QStringList{"COM1"} << 2 << "'COM1'";
+    }
+    void answeredWithoutADisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, told);
+        QVERIFY(!QDir(QDir::tempPath() + "/quorlin-no-such-folder").exists());
+
+        // As over ssh: no display to connect to, so a program that reached
+        // for one would abort instead of answering.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(name);
+        QProcess quorlin;
+        quorlin.setProcessEnvironment(environment);
+        quorlin.start(QUORLIN_EXECUTABLE, arguments);
+        QVERIFY(quorlin.waitForFinished(10000));
+        const QString out = QString::fromLocal8Bit(quorlin.readAllStandardOutput());
+        const QString err = QString::fromLocal8Bit(quorlin.readAllStandardError());
+
+        QCOMPARE(quorlin.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(quorlin.exitCode(), status);
+        if (status == 0) {
+            QVERIFY2(out.contains(told), qPrintable(out));
+            QCOMPARE(err, QString());
+        } else {
+            QVERIFY2(err.startsWith("quorlin: ") && err.contains(told), qPrintable(err));
+            QCOMPARE(err.count('\n'), 1);
+            QCOMPARE(out, QString());
+        }
+    }
+
+    void settingsFileReplacesThePerUserFile()
+    {
+        const QString home = qEnvironmentVariable("XDG_CONFIG_HOME");
+        QVERIFY2(!home.isEmpty() && !home.startsWith(QDir::homePath() + "/.config"),
+                 "refusing to run against the real settings folder");
+        const QString perUser = home + "/Quorlin/Quorlin.conf";
+        QVERIFY(QDir().mkpath(home + "/Quorlin"));
+        // Mapped too, so that a program reading the wrong file still opens no real device.
+        const QByteArray perUserContent = "[Ports]\nCom3=loop://\n";
+        QFile perUserFile(perUser);
+        QVERIFY(perUserFile.open(QIODevice::WriteOnly) && perUserFile.write(perUserContent) > 0);
+        perUserFile.close();
+
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString side = folder.filePath("side.conf");
+        QFile sideFile(side);
+        QVERIFY(sideFile.open(QIODevice::WriteOnly) &&
+                sideFile.write("[Ports]\nCom3=loop://\n") > 0);
+        sideFile.close();
+
+        QProcess quorlin;
+        quorlin.start(QUORLIN_EXECUTABLE, {"--settings", side, "--port", "3"});
+        QVERIFY(quorlin.waitForStarted());
+        // The first activation seeds the labels after the port was stored.
+        QTRY_VERIFY_WITH_TIMEOUT(readFile(side).contains("Status3=Status Pin 3"), 10000);
+        quorlin.kill();
+        QVERIFY(quorlin.waitForFinished());
+
+        QVERIFY2(readFile(side).contains("\nComPort=3\n"), readFile(side).constData());
+        QCOMPARE(readFile(perUser), perUserContent);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
