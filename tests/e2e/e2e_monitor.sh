@@ -33,6 +33,19 @@ stored() { grep -qx "$1" "$conf"; }
 on_top() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 not_on_top() { ! on_top; }
 exited() { ! kill -0 "$pid" 2>/dev/null; }
+# Keys go to the window that has the keyboard: give it to Quorlin and make
+# sure it took it before typing.
+focus_quorlin() {
+    xdotool windowactivate --sync "$window" && [ "$(xdotool getactivewindow)" = "$window" ]
+}
+# Quorlin's drop-down menu is on the screen (and has the keyboard).
+menu_shown() {
+    local w
+    for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+        xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DROPDOWN_MENU && return 0
+    done
+    return 1
+}
 
 # First start: the store is seeded and the loop-back plug lights all three rows.
 start_quorlin "$quorlin"
@@ -44,11 +57,11 @@ check "port 1 is the stored choice" stored 'ComPort=1'
 check "not on top by default" not_on_top
 
 # A label typed by the user, then File, Exit: the six keys are written.
-xdotool windowactivate --sync "$window"
+check "Quorlin has the keyboard" focus_quorlin
 xdotool key --clearmodifiers Tab ctrl+a
 xdotool type --delay 20 'Carrier Detect'
 xdotool key --clearmodifiers alt+f
-sleep 0.3
+check "Alt+F opens the File menu" eventually menu_shown
 xdotool key e
 check "File, Exit ends the program" eventually exited
 check "the typed label is stored" stored 'Status1=Carrier Detect'
@@ -61,7 +74,7 @@ sed -i 's/^OnTop=.*/OnTop=1/' "$conf"
 start_quorlin "$quorlin"
 check "OnTop 1 keeps the window above" eventually on_top
 check "the label came back" stored 'Status1=Carrier Detect'
-xdotool windowactivate --sync "$window"
+check "Quorlin has the keyboard again" focus_quorlin
 xdotool key --clearmodifiers space # the check box has the focus
 check "clearing the box leaves the band" eventually not_on_top
 check "clearing the box stores it" eventually stored 'OnTop=0'
