@@ -4,35 +4,13 @@
 #   e2e_monitor.sh <quorlin executable>     (run on an X display with openbox)
 set -euo pipefail
 quorlin=$1
-. "$(dirname "$0")/../../tools/loopback-session.sh"
+here=$(dirname "$0")
+. "$here/../../tools/loopback-session.sh"
+. "$here/checks.sh"
 
-passed=0
-failed=0
-check() { # check <description> <command...>
-    local what=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAIL: $what" >&2
-    fi
-}
-eventually() { # eventually <command...>: true once the command succeeds, within 5 s
-    for _ in $(seq 50); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-# The green lamp's brightest pixel (#00FD00) stands once in each lit lamp.
-green_lamps() { import -window "$window" png:- | convert png:- -fill black +opaque '#00FD00' \
-    -fill white -opaque '#00FD00' -format '%[fx:round(mean*w*h)]' info:; }
-three_green() { [ "$(green_lamps)" = 3 ]; }
 stored() { grep -qx "$1" "$conf"; }
 on_top() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 not_on_top() { ! on_top; }
-exited() { ! kill -0 "$pid" 2>/dev/null; }
 # Keys go to the window that has the keyboard: give it to Quorlin and make
 # sure it took it before typing.
 focus_quorlin() {
@@ -78,7 +56,6 @@ check "Quorlin has the keyboard again" focus_quorlin
 xdotool key --clearmodifiers space # the check box has the focus
 check "clearing the box leaves the band" eventually not_on_top
 check "clearing the box stores it" eventually stored 'OnTop=0'
-check "the window stays visible" xdotool search --onlyvisible --name '^Quorlin$'
+check "the window stays visible" xdotool search --onlyvisible --name '^Quorlin$' >/dev/null
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+report
