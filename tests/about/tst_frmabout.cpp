@@ -340,11 +340,17 @@ void tst_frmAbout::systemInfo()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     press(how);
 
-    // An access key presses its button with a short animation.
-    QTRY_COMPARE(m_programs.started, toolRecorded ? QStringList{Tool} : QStringList{});
-    QTRY_COMPARE(m_messages.texts, toolRecorded ? QStringList{} : QStringList{Unavailable});
+    // An access key presses its button with a short animation: wait for the
+    // click, then until a call queued after it has run, and with it whatever
+    // the click queued.
+    QTRY_VERIFY(!m_programs.attempts.isEmpty() || !m_messages.texts.isEmpty());
+    bool drained = false;
+    QMetaObject::invokeMethod(
+        this, [&drained] { drained = true; }, Qt::QueuedConnection);
+    QTRY_VERIFY(drained);
+    QCOMPARE(m_programs.started, toolRecorded ? QStringList{Tool} : QStringList{});
+    QCOMPARE(m_messages.texts, toolRecorded ? QStringList{} : QStringList{Unavailable});
     // The dialog stays open either way, and OK still closes it.
-    QTest::qWait(0);
     QVERIFY(m_dialog && m_dialog->isVisible());
     QTest::mouseClick(m_dialog->cmdOK, Qt::LeftButton);
     QTRY_VERIFY(m_dialog.isNull());

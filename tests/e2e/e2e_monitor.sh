@@ -4,35 +4,26 @@
 #   e2e_monitor.sh <quorlin executable>     (run on an X display with openbox)
 set -euo pipefail
 quorlin=$1
-. "$(dirname "$0")/../../tools/loopback-session.sh"
+here=$(dirname "$0")
+. "$here/../../tools/loopback-session.sh"
+. "$here/checks.sh"
 
-passed=0
-failed=0
-check() { # check <description> <command...>
-    local what=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAIL: $what" >&2
-    fi
-}
-eventually() { # eventually <command...>: true once the command succeeds, within 5 s
-    for _ in $(seq 50); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-# The green lamp's brightest pixel (#00FD00) stands once in each lit lamp.
-green_lamps() { import -window "$window" png:- | convert png:- -fill black +opaque '#00FD00' \
-    -fill white -opaque '#00FD00' -format '%[fx:round(mean*w*h)]' info:; }
-three_green() { [ "$(green_lamps)" = 3 ]; }
 stored() { grep -qx "$1" "$conf"; }
 on_top() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 not_on_top() { ! on_top; }
-exited() { ! kill -0 "$pid" 2>/dev/null; }
+# Keys go to the window that has the keyboard: give it to Quorlin and make
+# sure it took it before typing.
+focus_quorlin() {
+    xdotool windowactivate --sync "$window" && [ "$(xdotool getactivewindow)" = "$window" ]
+}
+# Quorlin's drop-down menu is on the screen (and has the keyboard).
+menu_shown() {
+    local w
+    for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+        xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DROPDOWN_MENU && return 0
+    done
+    return 1
+}
 
 # First start: the store is seeded and the loop-back plug lights all three rows.
 start_quorlin "$quorlin"
@@ -44,11 +35,11 @@ check "port 1 is the stored choice" stored 'ComPort=1'
 check "not on top by default" not_on_top
 
 # A label typed by the user, then File, Exit: the six keys are written.
-xdotool windowactivate --sync "$window"
+check "Quorlin has the keyboard" focus_quorlin
 xdotool key --clearmodifiers Tab ctrl+a
 xdotool type --delay 20 'Carrier Detect'
 xdotool key --clearmodifiers alt+f
-sleep 0.3
+check "Alt+F opens the File menu" eventually menu_shown
 xdotool key e
 check "File, Exit ends the program" eventually exited
 check "the typed label is stored" stored 'Status1=Carrier Detect'
@@ -61,11 +52,10 @@ sed -i 's/^OnTop=.*/OnTop=1/' "$conf"
 start_quorlin "$quorlin"
 check "OnTop 1 keeps the window above" eventually on_top
 check "the label came back" stored 'Status1=Carrier Detect'
-xdotool windowactivate --sync "$window"
+check "Quorlin has the keyboard again" focus_quorlin
 xdotool key --clearmodifiers space # the check box has the focus
 check "clearing the box leaves the band" eventually not_on_top
 check "clearing the box stores it" eventually stored 'OnTop=0'
-check "the window stays visible" xdotool search --onlyvisible --name '^Quorlin$'
+check "the window stays visible" xdotool search --onlyvisible --name '^Quorlin$' >/dev/null
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+report

@@ -68,9 +68,19 @@ private slots:
         FakePlatform rig;
         Quorlin window(rig.platform());
         window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QPoint appeared = window.pos();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTRY_COMPARE(rig.port(1).attempts, 1);
-        QTest::qWait(300);
+        // The window manager answers one request after another, and the X
+        // server reports in order: once a window shown after the activation
+        // sequence is active, every move that the sequence asked for has been
+        // answered and has reached the window.
+        QWidget later;
+        later.show();
+        later.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&later));
+        QCOMPARE(window.pos(), appeared);
         const double perPixel = Twips::perPixelX(&window);
         QCOMPARE(Twips::toPixels(SettingsSchema::read(rig.store, Key::PositionLeft).toDouble(),
                                  perPixel),
