@@ -4,6 +4,7 @@
 #include "AppIdentity.h"
 #include "help/HelpIndex.h"
 #include "monitor/LampBox.h"
+#include "monitor/PortMessages.h"
 #include "monitor/WindowPlacement.h"
 #include "platform/MessageBox.h"
 #include "platform/MSComm.h"
@@ -25,9 +26,10 @@ using SettingsSchema::Key;
 
 Quorlin::Quorlin(const Platform& platform)
     : MSComm1(platform.serial), m_platform(platform),
-      m_activation(*this, [this](const QWindow* window) {
-          return m_about && m_about->windowHandle() == window;
-      })
+      m_activation(
+          *this,
+          [this](const QWindow* window) { return m_about && m_about->windowHandle() == window; }),
+      m_recovery(platform.serial)
 {
     setObjectName(QStringLiteral("Quorlin"));
     setWindowTitle(AppIdentity::title());
@@ -47,6 +49,7 @@ Quorlin::Quorlin(const Platform& platform)
     Timer1.setParent(this);
     Timer1.setInterval(PollInterval);
     Timer1.start();
+    m_recovery.setParent(this);
     m_editSaver.setSingleShot(true);
     m_editSaver.setInterval(EditSaveDelay);
 }
@@ -61,6 +64,11 @@ void Quorlin::connectHandlers()
 {
     connect(&m_activation, &ActivationWatch::activated, this, &Quorlin::Form_Activate);
     connect(&Timer1, &QTimer::timeout, this, &Quorlin::Timer1_Timer);
+    // The port finds these out within a read of a tick; they are told once
+    // the tick is over.
+    connect(&MSComm1, &MSComm::lost, this, &Quorlin::portLost, Qt::QueuedConnection);
+    connect(&MSComm1, &MSComm::linesUnreadable, this, &Quorlin::portLinesUnreadable,
+            Qt::QueuedConnection);
     connect(chkOnTop, &QCheckBox::toggled, this, &Quorlin::chkOnTop_Click);
     connect(mnuExit, &QAction::triggered, this, &Quorlin::mnuExit_Click);
     connect(mnuAbout, &QAction::triggered, this, &Quorlin::mnuAbout_Click);
@@ -107,19 +115,40 @@ void Quorlin::Form_Activate()
         }
     }
 
+    // The normal path takes over from waiting for a lost port.
+    m_recovery.stop();
     if (MSComm1.portOpen())
         MSComm1.setPortOpen(false);
     // Text that is no port number (typed into the store by hand) names port 0,
     // which no device answers to, so the open below fails and says so.
     MSComm1.setCommPort(NumberText::toInt16(strComPort).value_or(0));
     if (!MSComm1.setPortOpen(true)) {
-        m_platform.messages.show(
-            this, QStringLiteral("COM ") + strComPort +
-                      QStringLiteral(": not available. Check for correct Com Port."));
+        m_platform.messages.show(this, PortMessages::notAvailable(strComPort),
+                                 MSComm1.failureReason());
         return;
     }
     MSComm1.setRTSEnable(true);
     MSComm1.setDTREnable(true);
+}
+
+void Quorlin::portLost()
+{
+    // Waiting starts before the message, so the port comes back even while
+    // the message is still up.
+    if (!MSComm1.isLost())
+        return;
+    m_recovery.start();
+    m_platform.messages.show(this, PortMessages::notAvailable(strComPort), MSComm1.failureReason());
+}
+
+void Quorlin::portLinesUnreadable()
+{
+    if (!MSComm1.portOpen())
+        return;
+    // Red, as at start-up: what the lamps showed was another port's state.
+    for (LampBox* green : Picture1)
+        green->hide();
+    m_platform.messages.show(this, PortMessages::linesUnreadable(strComPort));
 }
 
 void Quorlin::restorePosition()
@@ -271,6 +300,7 @@ void Quorlin::Form_Unload()
     // Nothing of the program's runs after this: no tick, no reload, no
     // delayed save.
     Timer1.stop();
+    m_recovery.stop();
     m_editSaver.stop();
     disconnect(&m_activation, nullptr, this, nullptr);
     if (m_loaded) {
@@ -286,8 +316,9 @@ void Quorlin::Form_Unload()
 
 void Quorlin::mnuAbout_Click()
 {
-    if (MSComm1.portOpen())
-        MSComm1.setPortOpen(false);
+    // Closed by the program, a lost port is lost no more: nothing waits for it.
+    m_recovery.stop();
+    MSComm1.setPortOpen(false);
     if (!m_about)
         m_about = new frmAbout(m_platform.registry, m_platform.programs, m_platform.messages);
     m_about->show();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "monitor/ActivationWatch.h"
+#include "monitor/PortRecovery.h"
 #include "platform/Platform.h"
 
 #include <array>
@@ -78,6 +79,8 @@ private:
     void saveEdits();
     QString onTopState() const;
     void showPortDevices();
+    void portLost();
+    void portLinesUnreadable();
     std::array<QLineEdit*, 3> labelBoxes() const { return {Text1, Text2, Text3}; }
 
     // Controls, under their designer names.
@@ -104,6 +107,7 @@ private:
     Platform m_platform;
     ActivationWatch m_activation;
     QPointer<frmAbout> m_about;
+    PortRecovery m_recovery;
     QTimer m_editSaver;
     std::array<bool, 3> m_labelEdited{}; // rows typed into since the last save
     bool m_moved = false;                // moved by the user since the last save

@@ -1,5 +1,18 @@
 #include "platform/DeviceSerialLine.h"
 
+#include "platform/ExclusiveHold.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("DeviceSerialLine", text);
+}
+
+} // namespace
+
 DeviceSerialLine::DeviceSerialLine(const QString& device)
 {
     m_port.setPortName(device);
@@ -9,16 +22,66 @@ DeviceSerialLine::DeviceSerialLine(const QString& device)
     m_port.setParity(QSerialPort::NoParity);
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
+    m_port.setReadBufferSize(ReceiveBufferSize);
+
+    // Nobody reads the data: the kernel's queue is emptied with the port's
+    // buffer, so a flood costs a wake-up now and then, not memory.
+    QObject::connect(&m_port, &QSerialPort::readyRead, &m_port,
+                     [this] { m_port.clear(QSerialPort::Input); });
+    QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
+                     [this](QSerialPort::SerialPortError error) { errorOccurred(error); });
 }
 
 bool DeviceSerialLine::open()
 {
-    return m_port.isOpen() || m_port.open(QIODevice::ReadWrite);
+    if (m_port.isOpen())
+        return true;
+    m_lost = false;
+    m_failureReason.clear();
+    // Another program's hold is respected, root or not; the probe stays open
+    // until the port is, so the device is never closed in between.
+    const ExclusiveHold::Probe probe(devicePath());
+    if (!probe.refusal().isEmpty())
+        return refuse(probe.refusal());
+    if (!m_port.open(QIODevice::ReadWrite))
+        return refuse(m_port.errorString());
+    if (!ExclusiveHold::lock(int(m_port.handle()))) {
+        m_port.close();
+        return refuse(ExclusiveHold::heldElsewhere());
+    }
+    return true;
+}
+
+bool DeviceSerialLine::refuse(const QString& reason)
+{
+    m_failureReason = reason;
+    return false;
 }
 
 void DeviceSerialLine::close()
 {
     m_port.close();
+}
+
+void DeviceSerialLine::errorOccurred(QSerialPort::SerialPortError error)
+{
+    // A hung-up device (an adapter pulled out) first fails a read, with a
+    // stale reason, then everything else with an I/O error.
+    if (m_port.isOpen() && (error == QSerialPort::ResourceError || error == QSerialPort::ReadError))
+        lose();
+}
+
+void DeviceSerialLine::lose()
+{
+    m_port.close();
+    m_lost = true;
+    m_failureReason = tr("The device was disconnected.");
+}
+
+QString DeviceSerialLine::devicePath() const
+{
+    const QString name = m_port.portName();
+    return name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;
 }
 
 bool DeviceSerialLine::setRequestToSend(bool asserted)
@@ -55,10 +118,11 @@ std::optional<bool> DeviceSerialLine::holding(QSerialPort::PinoutSignal line) co
         return std::nullopt;
     // A failed read also returns NoSignal, indistinguishable from "all lines
     // off" but for the error it leaves behind; a pseudo-terminal, for one,
-    // has no modem lines to report.
+    // has no modem lines to report. A device found gone meanwhile has closed
+    // the port.
     m_port.clearError();
     const QSerialPort::PinoutSignals lines = m_port.pinoutSignals();
-    if (m_port.error() != QSerialPort::NoError)
+    if (m_port.error() != QSerialPort::NoError || !m_port.isOpen())
         return std::nullopt;
     return lines.testFlag(line);
 }

@@ -6,15 +6,21 @@
 #include <QString>
 
 // A serial device of the machine, named by its path ("/dev/ttyUSB0") or by
-// its name under /dev ("ttyUSB0"), held exclusively while open.
+// its name under /dev ("ttyUSB0"), held exclusively while open. What the
+// device sends is thrown away as it comes, so memory stays bounded.
 class DeviceSerialLine : public SerialLine
 {
 public:
+    // The most the port buffers of what the device sends.
+    static constexpr qint64 ReceiveBufferSize = 1024;
+
     explicit DeviceSerialLine(const QString& device);
 
     bool open() override;
     void close() override;
     bool isOpen() const override { return m_port.isOpen(); }
+    bool isLost() const override { return m_lost; }
+    QString failureReason() const override { return m_failureReason; }
 
     bool setRequestToSend(bool asserted) override;
     bool setDataTerminalReady(bool asserted) override;
@@ -24,8 +30,14 @@ public:
     std::optional<bool> dataSetReady() const override;
 
 private:
+    bool refuse(const QString& reason);
+    void errorOccurred(QSerialPort::SerialPortError error);
+    void lose();
+    QString devicePath() const;
     std::optional<bool> holding(QSerialPort::PinoutSignal line) const;
 
     // Reading the lines goes through the port's error state, which changes.
     mutable QSerialPort m_port;
+    bool m_lost = false;
+    QString m_failureReason;
 };

@@ -5,13 +5,15 @@
 // The built-in "loop://" plug: a port wired back onto itself, so Clear To
 // Send follows Request To Send, Data Set Ready follows Data Terminal Ready and
 // Carrier Detect is on. It opens with both outputs off, so what the lamps show
-// is only what the program itself asserted.
+// is only what the program itself asserted. It can be neither refused nor lost.
 class LoopbackSerialLine : public SerialLine
 {
 public:
     bool open() override;
     void close() override;
     bool isOpen() const override { return m_open; }
+    bool isLost() const override { return false; }
+    QString failureReason() const override { return {}; }
 
     bool setRequestToSend(bool asserted) override;
     bool setDataTerminalReady(bool asserted) override;

@@ -6,6 +6,8 @@ MSComm::MSComm(DeviceForPort deviceForPort, LineFactory makeLine)
     : m_deviceForPort(std::move(deviceForPort)), m_makeLine(std::move(makeLine))
 {}
 
+MSComm::~MSComm() = default;
+
 void MSComm::setCommPort(int portNumber)
 {
     m_commPort = portNumber;
@@ -16,10 +18,10 @@ bool MSComm::setPortOpen(bool open)
     // Opening an open port opens it afresh, so a port number set meanwhile is
     // the one that ends up open; the old line goes first, as it may be the
     // very device, held exclusively.
-    if (m_line) {
-        m_line->close();
-        m_line.reset();
-    }
+    closeLine();
+    m_lost = false;
+    m_failureReason.clear();
+    m_linesRead = m_unreadableSaid = false;
     if (!open)
         return true;
 
@@ -27,10 +29,22 @@ bool MSComm::setPortOpen(bool open)
     if (device.isEmpty())
         return false;
     std::unique_ptr<SerialLine> line = m_makeLine(device);
-    if (!line || !line->open())
+    if (!line)
         return false;
+    if (!line->open()) {
+        m_failureReason = line->failureReason();
+        return false;
+    }
     m_line = std::move(line);
     return true;
+}
+
+void MSComm::closeLine()
+{
+    if (m_line) {
+        m_line->close();
+        m_line.reset();
+    }
 }
 
 bool MSComm::portOpen() const
@@ -48,17 +62,40 @@ bool MSComm::setDTREnable(bool asserted)
     return m_line && m_line->setDataTerminalReady(asserted);
 }
 
-std::optional<bool> MSComm::CTSHolding() const
+std::optional<bool> MSComm::CTSHolding()
 {
-    return m_line ? m_line->clearToSend() : std::nullopt;
+    return holding(&SerialLine::clearToSend);
 }
 
-std::optional<bool> MSComm::CDHolding() const
+std::optional<bool> MSComm::CDHolding()
 {
-    return m_line ? m_line->carrierDetect() : std::nullopt;
+    return holding(&SerialLine::carrierDetect);
 }
 
-std::optional<bool> MSComm::DSRHolding() const
+std::optional<bool> MSComm::DSRHolding()
 {
-    return m_line ? m_line->dataSetReady() : std::nullopt;
+    return holding(&SerialLine::dataSetReady);
+}
+
+std::optional<bool> MSComm::holding(std::optional<bool> (SerialLine::*read)() const)
+{
+    if (!m_line)
+        return std::nullopt;
+    const std::optional<bool> level = (*m_line.*read)();
+    if (level) {
+        m_linesRead = true;
+        return level;
+    }
+    // A line that was read before and fails now, like one that says it is
+    // gone, has lost its device; one never read has no lines to report.
+    if (m_line->isLost() || m_linesRead) {
+        m_failureReason = m_line->failureReason();
+        closeLine();
+        m_lost = true;
+        emit lost();
+    } else if (!m_unreadableSaid) {
+        m_unreadableSaid = true;
+        emit linesUnreadable();
+    }
+    return std::nullopt;
 }

@@ -2,15 +2,18 @@
 
 #include "platform/SerialLine.h"
 
-#include <QString>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <QObject>
+#include <QString>
 
 // The main window's serial port: a port number, opened on demand as whatever
 // line the number maps to. Only the user-interface thread calls it.
-class MSComm
+class MSComm : public QObject
 {
+    Q_OBJECT
+
 public:
     // The device a port number names; empty when it names none.
     using DeviceForPort = std::function<QString(int portNumber)>;
@@ -18,6 +21,7 @@ public:
     using LineFactory = std::function<std::unique_ptr<SerialLine>(const QString& device)>;
 
     MSComm(DeviceForPort deviceForPort, LineFactory makeLine);
+    ~MSComm() override;
 
     // Takes effect at the next open.
     void setCommPort(int portNumber);
@@ -25,21 +29,41 @@ public:
     QString deviceFor(int portNumber) const { return m_deviceForPort(portNumber); }
 
     // Opening fails (false) when the number names no usable port or the port
-    // is held elsewhere. Closing always succeeds.
+    // is held elsewhere; failureReason() then says why. Closing always
+    // succeeds.
     bool setPortOpen(bool open);
     bool portOpen() const;
+    // The open port went away; it is closed, and stays so until opened again.
+    bool isLost() const { return m_lost; }
+    // Why the last open failed or the port was lost, in the system's words.
+    QString failureReason() const { return m_failureReason; }
 
     bool setRTSEnable(bool asserted);
     bool setDTREnable(bool asserted);
 
     // nullopt while the port is closed or when the line cannot be read.
-    std::optional<bool> CTSHolding() const;
-    std::optional<bool> CDHolding() const;
-    std::optional<bool> DSRHolding() const;
+    std::optional<bool> CTSHolding();
+    std::optional<bool> CDHolding();
+    std::optional<bool> DSRHolding();
+
+signals:
+    // The open port's device went away: found by a read, or by the line
+    // itself meanwhile. The port is closed by then.
+    void lost();
+    // The port opened, but its very first line read failed: it cannot report
+    // its lines at all. Said once per open.
+    void linesUnreadable();
 
 private:
+    std::optional<bool> holding(std::optional<bool> (SerialLine::*read)() const);
+    void closeLine();
+
     DeviceForPort m_deviceForPort;
     LineFactory m_makeLine;
     int m_commPort = 1;
     std::unique_ptr<SerialLine> m_line;
+    bool m_linesRead = false; // a read succeeded since the port opened
+    bool m_unreadableSaid = false;
+    bool m_lost = false;
+    QString m_failureReason;
 };

@@ -5,10 +5,12 @@
 class QWidget;
 
 // The program's one kind of message: modal, OK only, no icon, the program's
-// title as caption. Returns when the user dismisses it.
+// title as caption. An informative text, when given, says more below the
+// text (the system's reason for a failure). Returns when the user dismisses it.
 class MessageBox
 {
 public:
     virtual ~MessageBox() = default;
-    virtual void show(QWidget* parent, const QString& text) = 0;
+    virtual void show(QWidget* parent, const QString& text,
+                      const QString& informativeText = QString()) = 0;
 };

@@ -8,7 +8,8 @@ public:
     // Every box bears `caption`: the program's title, as main() wires it.
     explicit QtMessageBox(QString caption);
 
-    void show(QWidget* parent, const QString& text) override;
+    void show(QWidget* parent, const QString& text,
+              const QString& informativeText = QString()) override;
 
 private:
     QString m_caption;

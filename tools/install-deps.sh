@@ -9,7 +9,7 @@ packages=(
     xvfb xauth openbox xdotool wmctrl x11-utils imagemagick fonts-dejavu-core
     desktop-file-utils appstream
     dpkg-dev file lintian
-    at-spi2-core dbus-daemon python3-pyatspi
+    at-spi2-core dbus-daemon python3 python3-pyatspi
 )
 
 missing=()

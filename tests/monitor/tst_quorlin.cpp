@@ -364,7 +364,7 @@ private slots:
         }
     }
 
-    void failedReadEndsTheTick()
+    void failedReadEndsTheTickAndLosesThePort()
     {
         FakePlatform rig;
         Quorlin window(rig.platform());
@@ -377,7 +377,9 @@ private slots:
         QTRY_VERIFY(!greenLamp(window, 2)->isVisibleTo(&window));
         QVERIFY(nextTick(window));
         QCOMPARE(greenRows(window), QList<bool>({true, true, false}));
-        QVERIFY(rig.messages.texts.isEmpty());
+        // A port read fine before that fails now has lost its device.
+        QTRY_COMPARE(rig.messages.texts, QStringList{"COM 1" + NotAvailable});
+        QVERIFY(!rig.port(1).isOpen);
     }
 
     void lampsFreezeWhileThePortIsClosed()

@@ -1,13 +1,15 @@
 #pragma once
 
 #include <fcntl.h>
+#include <QByteArray>
 #include <QString>
 #include <stdlib.h>
 #include <unistd.h>
 
 // A pseudo-terminal whose slave side stands in for a serial device: it opens
-// like one, but has no modem lines to report. The master side stays open for
-// the object's life, so the slave can be opened meanwhile.
+// like one, but has no modem lines to report (unless the test preloads the
+// modem-lines library). The master side stays open until unplug() or the
+// object's end, so the slave can be opened meanwhile.
 class PseudoTerminal
 {
 public:
@@ -18,16 +20,26 @@ public:
         if (const char* name = ptsname(m_master))
             m_slavePath = QString::fromLocal8Bit(name);
     }
-    ~PseudoTerminal()
-    {
-        if (m_master >= 0)
-            ::close(m_master);
-    }
+    ~PseudoTerminal() { unplug(); }
     PseudoTerminal(const PseudoTerminal&) = delete;
     PseudoTerminal& operator=(const PseudoTerminal&) = delete;
 
     // Empty when no pseudo-terminal could be made.
     QString slavePath() const { return m_slavePath; }
+
+    // What the device sends; false when the slave does not take it all.
+    bool send(const QByteArray& data)
+    {
+        return m_master >= 0 && ::write(m_master, data.constData(), data.size()) == data.size();
+    }
+
+    // Closing the master hangs the slave up, as pulling out an adapter does.
+    void unplug()
+    {
+        if (m_master >= 0)
+            ::close(m_master);
+        m_master = -1;
+    }
 
 private:
     int m_master = -1;

@@ -22,7 +22,7 @@ enum Port
 
 // The three inputs as one text, "-" for a failed read, so that a mismatch
 // shows all of them at once.
-QString linesOf(const MSComm& comm)
+QString linesOf(MSComm& comm)
 {
     const auto text = [](std::optional<bool> level) -> QString {
         if (!level)
@@ -62,7 +62,7 @@ private slots:
     void deviceHeldElsewhereFailsToOpen();
 
 private:
-    MSComm makeComm(int port) const;
+    std::unique_ptr<MSComm> makeComm(int port) const;
 
     PseudoTerminal m_pty;
     QTemporaryDir m_dir;
@@ -87,10 +87,11 @@ void tst_MSComm::init()
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
 }
 
-MSComm tst_MSComm::makeComm(int port) const
+std::unique_ptr<MSComm> tst_MSComm::makeComm(int port) const
 {
-    MSComm comm([this](int n) { return m_devices.value(n); }, makeSerialLine);
-    comm.setCommPort(port);
+    auto comm =
+        std::make_unique<MSComm>([this](int n) { return m_devices.value(n); }, makeSerialLine);
+    comm->setCommPort(port);
     return comm;
 }
 
@@ -104,15 +105,15 @@ void tst_MSComm::opensClosesAndReopens_data()
 void tst_MSComm::opensClosesAndReopens()
 {
     QFETCH(int, port);
-    MSComm comm = makeComm(port);
-    QVERIFY(!comm.portOpen());
+    const auto comm = makeComm(port);
+    QVERIFY(!comm->portOpen());
 
-    QVERIFY(comm.setPortOpen(true));
-    QVERIFY(comm.portOpen());
-    QVERIFY(comm.setPortOpen(false));
-    QVERIFY(!comm.portOpen());
-    QVERIFY(comm.setPortOpen(true));
-    QVERIFY(comm.portOpen());
+    QVERIFY(comm->setPortOpen(true));
+    QVERIFY(comm->portOpen());
+    QVERIFY(comm->setPortOpen(false));
+    QVERIFY(!comm->portOpen());
+    QVERIFY(comm->setPortOpen(true));
+    QVERIFY(comm->portOpen());
 }
 
 void tst_MSComm::failsToOpen_data()
@@ -127,13 +128,13 @@ void tst_MSComm::failsToOpen_data()
 void tst_MSComm::failsToOpen()
 {
     QFETCH(int, port);
-    MSComm comm = makeComm(port);
+    const auto comm = makeComm(port);
 
-    QVERIFY(!comm.setPortOpen(true));
-    QVERIFY(!comm.portOpen());
-    QCOMPARE(linesOf(comm), AllReadsFail);
-    QVERIFY(!comm.setRTSEnable(true));
-    QVERIFY(!comm.setDTREnable(true));
+    QVERIFY(!comm->setPortOpen(true));
+    QVERIFY(!comm->portOpen());
+    QCOMPARE(linesOf(*comm), AllReadsFail);
+    QVERIFY(!comm->setRTSEnable(true));
+    QVERIFY(!comm->setDTREnable(true));
 }
 
 void tst_MSComm::failsToOpenADeviceOfNoKnownKind()
@@ -146,14 +147,14 @@ void tst_MSComm::failsToOpenADeviceOfNoKnownKind()
 
 void tst_MSComm::readsFailWhileClosed()
 {
-    MSComm comm = makeComm(LoopPort);
-    QCOMPARE(linesOf(comm), AllReadsFail);
+    const auto comm = makeComm(LoopPort);
+    QCOMPARE(linesOf(*comm), AllReadsFail);
 
-    QVERIFY(comm.setPortOpen(true));
-    QVERIFY(comm.setPortOpen(false));
-    QCOMPARE(linesOf(comm), AllReadsFail);
-    QVERIFY(!comm.setRTSEnable(true));
-    QVERIFY(!comm.setDTREnable(true));
+    QVERIFY(comm->setPortOpen(true));
+    QVERIFY(comm->setPortOpen(false));
+    QCOMPARE(linesOf(*comm), AllReadsFail);
+    QVERIFY(!comm->setRTSEnable(true));
+    QVERIFY(!comm->setDTREnable(true));
 }
 
 void tst_MSComm::loopbackInputsFollowOutputs_data()
@@ -172,84 +173,91 @@ void tst_MSComm::loopbackInputsFollowOutputs()
     QFETCH(bool, rts);
     QFETCH(bool, dtr);
     QFETCH(QString, lines);
-    MSComm comm = makeComm(LoopPort);
-    QVERIFY(comm.setPortOpen(true));
+    const auto comm = makeComm(LoopPort);
+    QVERIFY(comm->setPortOpen(true));
 
     // From the opposite levels, so that a line that only ever rises shows.
-    QVERIFY(comm.setRTSEnable(!rts));
-    QVERIFY(comm.setDTREnable(!dtr));
-    QVERIFY(comm.setRTSEnable(rts));
-    QVERIFY(comm.setDTREnable(dtr));
-    QCOMPARE(linesOf(comm), lines);
+    QVERIFY(comm->setRTSEnable(!rts));
+    QVERIFY(comm->setDTREnable(!dtr));
+    QVERIFY(comm->setRTSEnable(rts));
+    QVERIFY(comm->setDTREnable(dtr));
+    QCOMPARE(linesOf(*comm), lines);
 }
 
 void tst_MSComm::loopbackClosingDropsOutputs()
 {
-    MSComm comm = makeComm(LoopPort);
-    QVERIFY(comm.setPortOpen(true));
-    QCOMPARE(linesOf(comm), QStringLiteral("CTS off, CD on, DSR off"));
-    QVERIFY(comm.setRTSEnable(true));
-    QVERIFY(comm.setDTREnable(true));
+    const auto comm = makeComm(LoopPort);
+    QVERIFY(comm->setPortOpen(true));
+    QCOMPARE(linesOf(*comm), QStringLiteral("CTS off, CD on, DSR off"));
+    QVERIFY(comm->setRTSEnable(true));
+    QVERIFY(comm->setDTREnable(true));
 
-    QVERIFY(comm.setPortOpen(false));
-    QVERIFY(comm.setPortOpen(true));
-    QCOMPARE(linesOf(comm), QStringLiteral("CTS off, CD on, DSR off"));
+    QVERIFY(comm->setPortOpen(false));
+    QVERIFY(comm->setPortOpen(true));
+    QCOMPARE(linesOf(*comm), QStringLiteral("CTS off, CD on, DSR off"));
 }
 
 void tst_MSComm::pseudoTerminalReadsFail()
 {
     // A pseudo-terminal has no modem lines: its reads must fail rather than
-    // report every line off.
-    MSComm comm = makeComm(PtyPort);
-    QVERIFY(comm.setPortOpen(true));
-    comm.setRTSEnable(true);
-    comm.setDTREnable(true);
-    QCOMPARE(linesOf(comm), AllReadsFail);
-    QVERIFY(comm.portOpen());
+    // report every line off. That is said once an open, and is no loss.
+    const auto comm = makeComm(PtyPort);
+    QSignalSpy unreadable(comm.get(), &MSComm::linesUnreadable);
+    QSignalSpy lost(comm.get(), &MSComm::lost);
+    for (int open = 1; open <= 2; ++open) {
+        QVERIFY(comm->setPortOpen(true));
+        comm->setRTSEnable(true);
+        comm->setDTREnable(true);
+        QCOMPARE(linesOf(*comm), AllReadsFail);
+        QCOMPARE(linesOf(*comm), AllReadsFail);
+        QVERIFY(comm->portOpen());
+        QCOMPARE(unreadable.size(), open);
+    }
+    QCOMPARE(lost.size(), 0);
 }
 
 void tst_MSComm::portNumberTakesEffectAtNextOpen()
 {
-    MSComm comm = makeComm(LoopPort);
-    QVERIFY(comm.setPortOpen(true));
-    QVERIFY(comm.setRTSEnable(true));
+    const auto comm = makeComm(LoopPort);
+    QVERIFY(comm->setPortOpen(true));
+    QVERIFY(comm->setRTSEnable(true));
 
-    comm.setCommPort(PtyPort);
-    QCOMPARE(comm.commPort(), int(PtyPort));
-    QCOMPARE(linesOf(comm), QStringLiteral("CTS on, CD on, DSR off"));
+    comm->setCommPort(PtyPort);
+    QCOMPARE(comm->commPort(), int(PtyPort));
+    QCOMPARE(linesOf(*comm), QStringLiteral("CTS on, CD on, DSR off"));
 
-    QVERIFY(comm.setPortOpen(false));
-    QVERIFY(comm.setPortOpen(true));
-    QCOMPARE(linesOf(comm), AllReadsFail);
+    QVERIFY(comm->setPortOpen(false));
+    QVERIFY(comm->setPortOpen(true));
+    QCOMPARE(linesOf(*comm), AllReadsFail);
 }
 
 void tst_MSComm::openingAnOpenPortOpensItAfresh()
 {
-    MSComm comm = makeComm(LoopPort);
-    QVERIFY(comm.setPortOpen(true));
-    QVERIFY(comm.setRTSEnable(true));
-    QVERIFY(comm.setPortOpen(true));
-    QCOMPARE(linesOf(comm), QStringLiteral("CTS off, CD on, DSR off"));
+    const auto comm = makeComm(LoopPort);
+    QVERIFY(comm->setPortOpen(true));
+    QVERIFY(comm->setRTSEnable(true));
+    QVERIFY(comm->setPortOpen(true));
+    QCOMPARE(linesOf(*comm), QStringLiteral("CTS off, CD on, DSR off"));
 
     // The device is let go before it is opened again, or its own lock
     // would refuse it.
-    comm.setCommPort(PtyPort);
-    QVERIFY(comm.setPortOpen(true));
-    QVERIFY(comm.setPortOpen(true));
-    QVERIFY(comm.portOpen());
+    comm->setCommPort(PtyPort);
+    QVERIFY(comm->setPortOpen(true));
+    QVERIFY(comm->setPortOpen(true));
+    QVERIFY(comm->portOpen());
 }
 
 void tst_MSComm::deviceHeldElsewhereFailsToOpen()
 {
-    MSComm holder = makeComm(PtyPort);
-    MSComm other = makeComm(PtyPort);
-    QVERIFY(holder.setPortOpen(true));
+    const auto holder = makeComm(PtyPort);
+    const auto other = makeComm(PtyPort);
+    QVERIFY(holder->setPortOpen(true));
 
-    QVERIFY(!other.setPortOpen(true));
-    QVERIFY(!other.portOpen());
+    QVERIFY(!other->setPortOpen(true));
+    QVERIFY(!other->portOpen());
 
-    QVERIFY(holder.setPortOpen(false));
-    QVERIFY(other.setPortOpen(true));
+    QVERIFY(holder->setPortOpen(false));
+    QVERIFY(other->setPortOpen(true));
 }
 
 QTEST_GUILESS_MAIN(tst_MSComm)

@@ -10,13 +10,15 @@
 class FakeMessageBox : public MessageBox
 {
 public:
-    void show(QWidget*, const QString& text) override
+    void show(QWidget*, const QString& text, const QString& informativeText) override
     {
         texts.append(text);
+        informativeTexts.append(informativeText);
         if (whileShown)
             whileShown();
     }
 
     QStringList texts;
+    QStringList informativeTexts;
     std::function<void()> whileShown;
 };

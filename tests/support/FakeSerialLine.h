@@ -5,14 +5,23 @@
 #include <map>
 #include <memory>
 
-// What a test sets and sees of one fake device.
+// What a test sets and sees of one fake device. unplug() takes it away as an
+// adapter pulled out would: the line closes itself and says it is lost.
 struct FakePort
 {
     bool openFails = false;
+    QString openFailureReason;
+    bool lost = false; // the device went away while open
     bool cts = false, cd = false, dsr = false;
     bool ctsFails = false, cdFails = false, dsrFails = false;
     bool isOpen = false, rts = false, dtr = false;
     int attempts = 0, opens = 0, closes = 0;
+
+    void unplug()
+    {
+        isOpen = rts = dtr = false;
+        lost = openFails = true;
+    }
 };
 
 class FakeSerialLine : public SerialLine
@@ -28,6 +37,7 @@ public:
             return false;
         ++m_port.opens;
         m_port.isOpen = true;
+        m_port.lost = false;
         return true;
     }
     void close() override
@@ -38,6 +48,11 @@ public:
         m_port.isOpen = m_port.rts = m_port.dtr = false;
     }
     bool isOpen() const override { return m_port.isOpen; }
+    bool isLost() const override { return m_port.lost; }
+    QString failureReason() const override
+    {
+        return m_port.lost ? QStringLiteral("gone") : m_port.openFailureReason;
+    }
     bool setRequestToSend(bool on) override { return m_port.isOpen && ((m_port.rts = on), true); }
     bool setDataTerminalReady(bool on) override
     {

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# End to end with a serial adapter: COM1 mapped to a pty (through a link, as
+# /dev/serial/by-id names an adapter) given modem lines by the preloaded
+# library. The lamps follow the lines; an unplug is told once and costs
+# little while the program waits; a replug brings the lamps back by itself;
+# a flood of data leaves memory flat.
+#   e2e_adapter.sh <quorlin executable> <modem-lines library>   (on an X display with openbox)
+set -euo pipefail
+quorlin=$1
+modem_lines=$2
+here=$(dirname "$0")
+. "$here/../../tools/loopback-session.sh"
+. "$here/checks.sh"
+
+link=$store/ttyAdapter
+lines=$store/lines
+coproc adapter { exec python3 "$here/fake_adapter.py" "$link"; }
+tell_adapter() { # tell_adapter <command...>: true once the adapter has done it
+    echo "$*" >&"${adapter[1]}"
+    local reply
+    read -r reply <&"${adapter[0]}" && [ "$reply" = ok ]
+}
+read -r _ <&"${adapter[0]}" # plugged in
+set_lines() { printf '%s\n' "$*" >"$lines.new" && mv "$lines.new" "$lines"; }
+asserted() { grep -qw RTS "$lines" && grep -qw DTR "$lines"; }
+green_is() { [ "$(green_lamps)" = "$1" ]; }
+quorlin_windows() { xdotool search --onlyvisible --name '^Quorlin$' | wc -l; }
+one_message() { [ "$(quorlin_windows)" = 2 ]; }
+no_message() { [ "$(quorlin_windows)" = 1 ]; }
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
+rss_kib() { awk '/^VmRSS/ { print $2 }' "/proc/$pid/status"; }
+
+printf '[Ports]\nCom1=%s\n' "$link" >"$conf"
+set_lines ''
+export LD_PRELOAD=$modem_lines QUORLIN_MODEM_LINES=$lines
+start_quorlin "$quorlin"
+unset LD_PRELOAD
+
+check "RTS and DTR are asserted on open" eventually asserted
+set_lines RTS DTR CTS
+check "Clear To Send lights one lamp" eventually green_is 1
+set_lines RTS DTR CTS CD DSR
+check "all three lines light all three lamps" eventually three_green
+
+# Unplugged: one message; the waiting costs under a tenth of a core.
+set_lines CD
+tell_adapter unplug
+check "the unplug is told" eventually one_message
+message=$(xdotool search --onlyvisible --name '^Quorlin$' | grep -vx "$window")
+wmctrl -i -c "$message"
+check "the message is dismissed" eventually no_message
+before=$(cpu_ticks)
+sleep 3
+after=$(cpu_ticks)
+check "waiting costs under 10 % of a core" [ $((after - before)) -lt $((3 * $(getconf CLK_TCK) / 10)) ]
+
+# Plugged in again under the same name: the lamps follow the new lines with
+# no word and no click, and the outputs are asserted again.
+tell_adapter plug
+check "the lamps are live again" eventually green_is 1
+check "RTS and DTR are asserted again" asserted
+check "the replug is not told" no_message
+
+# A flood of data: memory stays flat.
+set_lines RTS DTR CTS CD DSR
+check "the lamps follow the new port" eventually three_green
+before=$(rss_kib)
+check "a 64 MiB flood is taken" tell_adapter flood 64
+after=$(rss_kib)
+echo "resident memory: $before KiB before the flood, $after KiB after"
+check "memory stays flat under the flood" [ $((after - before)) -lt 8192 ]
+check "the lamps still follow" three_green
+
+report
