@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds Quorlin and runs its whole test suite.
-#   ./test.sh          the normal build
-#   ./test.sh asan     the same suite under AddressSanitizer and UBSan
+#   ./test.sh          the normal build; compiler warnings are reported
+#   ./test.sh ci       the same, with warnings treated as errors, as CI runs it
+#   ./test.sh asan     the suite under AddressSanitizer and UBSan (warnings as
+#                      errors too)
 set -euo pipefail
 cd "$(dirname "$0")"
 preset=${1:-default}
