@@ -6,7 +6,8 @@
 LINK is made a symbolic link to the current pty slave, as /dev/serial/by-id
 names an adapter. Commands, one a line on standard input, each answered
 "ok" (or "stalled") on standard output:
-    unplug          close the master: the slave hangs up, as when pulled out
+    unplug          close the master: the slave hangs up, as when pulled out;
+                    LINK goes too, as udev takes the by-id link away
     plug            a new pty, LINK pointed at it
     flood MIB       send MIB mebibytes as fast as the reader takes them
 """
@@ -32,7 +33,10 @@ def plug():
 
 
 def unplug():
+    # The link goes first: the pty's number is free once the master is
+    # closed, and another program's new pty may take it.
     global master
+    os.remove(link)
     os.close(master)
     master = None
 
