@@ -177,6 +177,9 @@ cp -L /etc/resolv.conf "$target/etc/resolv.conf"
 inner=$(cat <<'INNER'
 set -euo pipefail
 target=$1
+# The chroot's root a mount point, as a real system's is: a test that makes a
+# mount namespace of its own (unshare --propagation) needs one.
+mount --bind "$target" "$target"
 mount --bind /proc "$target/proc"
 mount --bind /sys "$target/sys"
 mount --bind /dev "$target/dev"
