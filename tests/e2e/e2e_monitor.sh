@@ -12,9 +12,10 @@ stored() { grep -qx "$1" "$conf"; }
 on_top() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 not_on_top() { ! on_top; }
 # Keys go to the window that has the keyboard: give it to Quorlin and make
-# sure it took it before typing.
+# sure it took it before typing. --sync alone would wait for ever.
 focus_quorlin() {
-    xdotool windowactivate --sync "$window" && [ "$(xdotool getactivewindow)" = "$window" ]
+    timeout 20 xdotool windowactivate --sync "$window" &&
+        [ "$(xdotool getactivewindow)" = "$window" ]
 }
 # Quorlin's drop-down menu is on the screen (and has the keyboard).
 menu_shown() {
