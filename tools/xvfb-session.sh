@@ -36,7 +36,10 @@ wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 start_desktop() {
     rm -f "$tmp/display"
     # -displayfd lets the server pick a free display number, so sessions can run side by side.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+    # -noreset: by default the server starts afresh whenever its last client
+    # leaves, as the probes below do, and drops whoever connects meanwhile.
+    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp \
+        3>"$tmp/display" 2>"$tmp/xvfb.log" &
     x_pid=$!
     wait_for test -s "$tmp/display" || return 1
     export DISPLAY=":$(cat "$tmp/display")"
