@@ -4,27 +4,55 @@
 #include "platform/PortMap.h"
 #include "platform/PresentSerialDevices.h"
 #include "support/FakePlatform.h"
+#include "support/MockDeviceTree.h"
 #include "support/QuorlinControls.h"
 
+#include <memory>
 #include <QComboBox>
+#include <QFile>
 #include <QMenu>
 #include <QTest>
 
-// The serial ports the system lists, in a mock device tree that holds one
-// FTDI adapter: the tree is the test's, so that no device of the machine is
-// probed.
+// The serial ports the system lists, in a mock device tree of the test's
+// own, so that no device of the machine is probed. The first test plugs in an
+// FTDI adapter, the next ones find it, and the last one pulls it out: umockdev
+// cannot add a device again once it was taken out.
 class TestPresentAdapters : public QObject
 {
     Q_OBJECT
 
     const QString m_byId =
         QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+    // The adapter's USB device, above its tty.
+    const QString m_usbDevice = QStringLiteral("/sys/devices/pci0000:00/0000:00:14.0/usb1/1-1");
+    std::unique_ptr<MockDeviceTree> m_tree;
 
 private slots:
     void initTestCase()
     {
-        QVERIFY2(qEnvironmentVariableIsSet("UMOCKDEV_DIR"),
-                 "listing the serial ports outside a mock device tree probes the machine's");
+        m_tree = std::make_unique<MockDeviceTree>();
+        QString error;
+        // The sentinel, a virtual terminal no listing shows, keeps Qt from
+        // falling back to the real /dev when the tree holds no other tty.
+        QVERIFY2(m_tree->add("sentinel", error), qPrintable(error));
+        QVERIFY2(QFile::exists("/dev/ttyQuorlin0"),
+                 "not in the mock device tree: listing the serial ports would probe the "
+                 "machine's (run under umockdev-wrapper)");
+    }
+    void cleanupTestCase() { m_tree.reset(); }
+
+    void theOpenDialogFindsTheAdapterPluggedIn()
+    {
+        FakeSettingsStore store;
+        PortMap ports(store);
+        FakeMessageBox messages;
+        PortsDialog dialog(Quorlin::PortCount, ports, presentSerialDevices, messages);
+        const QComboBox* box = dialog.findChild<QComboBox*>("Com1");
+        QCOMPARE(box->findData(m_byId), -1);
+
+        QString error;
+        QVERIFY2(m_tree->add("ftdi", error), qPrintable(error));
+        QTRY_VERIFY_WITH_TIMEOUT(box->findData(m_byId) > 0, 10000);
     }
 
     void theAdapterIsListedWithItsStableName()
@@ -56,6 +84,19 @@ private slots:
         const int item = box->findData(m_byId);
         QVERIFY(item > 0);
         QCOMPARE(box->itemText(item), "FT232R USB UART, FTDI, A50285BI: /dev/ttyUSB0");
+    }
+
+    void theOpenDialogLosesTheAdapterPulledOut()
+    {
+        FakeSettingsStore store;
+        PortMap ports(store);
+        FakeMessageBox messages;
+        PortsDialog dialog(Quorlin::PortCount, ports, presentSerialDevices, messages);
+        const QComboBox* box = dialog.findChild<QComboBox*>("Com1");
+        QVERIFY(box->findData(m_byId) > 0);
+
+        m_tree->remove(m_usbDevice);
+        QTRY_COMPARE_WITH_TIMEOUT(box->findData(m_byId), -1, 10000);
     }
 };
 
