@@ -96,11 +96,7 @@ void QSettingsStore::write(const QString& section, const QString& key, const QSt
 
 void QSettingsStore::remove(const QString& section, const QString& key)
 {
-    const QString name = section + '/' + key;
-    m_settings->sync();
-    if (m_unsaved.isEmpty() && !m_settings->contains(name))
-        return;
-    save(name, std::nullopt);
+    save(section + '/' + key, std::nullopt);
 }
 
 void QSettingsStore::save(const QString& name, const std::optional<QString>& value)

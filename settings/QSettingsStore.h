@@ -24,8 +24,7 @@ public:
     // the file is reported, kept, and tried again with the next write. A value
     // the store already holds is not written again.
     void write(const QString& section, const QString& key, const QString& value) override;
-    // Checked and kept for the next write as a write is; a key the store
-    // does not hold leaves the file alone.
+    // Checked, and kept for the next write, as a write is.
     void remove(const QString& section, const QString& key) override;
 
 private:
