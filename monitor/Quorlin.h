@@ -66,6 +66,8 @@ private:
     void mnuCom7_Click() { portCommand(7); }
     void mnuCom8_Click() { portCommand(8); }
     void mnuCom9_Click() { portCommand(9); }
+    // Com, Ports…: the ports' devices; the current port opens again when
+    // its device changed.
     void mnuPorts_Click();
 
     void createControls();
