@@ -190,19 +190,6 @@ private slots:
         QCOMPARE(reread.read("Ports", "Com3"), Ftdi.stablePath);
         QCOMPARE(reread.read("Ports", "Com4"), Pico.systemLocation);
     }
-
-    void followsAdaptersPluggedInAndOut()
-    {
-        Rig rig;
-        rig.type(2, "/dev/tty"); // being typed as the list changes
-        QCOMPARE(rig.box(2)->count(), 2);
-        rig.present = {Ftdi};
-        QTRY_COMPARE_WITH_TIMEOUT(rig.box(2)->count(), 3, 10000);
-        QCOMPARE(rig.box(2)->itemData(1).toString(), Ftdi.stablePath);
-        QCOMPARE(rig.box(2)->currentText(), "/dev/tty");
-        rig.present.clear();
-        QTRY_COMPARE_WITH_TIMEOUT(rig.box(2)->count(), 2, 10000);
-    }
 };
 
 QTEST_MAIN(TestPortsDialog)

@@ -10,6 +10,7 @@
 #include <memory>
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 
@@ -47,12 +48,14 @@ private slots:
         PortMap ports(store);
         FakeMessageBox messages;
         PortsDialog dialog(Quorlin::PortCount, ports, presentSerialDevices, messages);
-        const QComboBox* box = dialog.findChild<QComboBox*>("Com1");
+        QComboBox* box = dialog.findChild<QComboBox*>("Com1");
         QCOMPARE(box->findData(m_byId), -1);
+        QTest::keyClicks(box->lineEdit(), "/dev/tty"); // being typed as the list changes
 
         QString error;
         QVERIFY2(m_tree->add("ftdi", error), qPrintable(error));
         QTRY_VERIFY_WITH_TIMEOUT(box->findData(m_byId) > 0, 10000);
+        QCOMPARE(box->currentText(), "/dev/tty");
     }
 
     void theAdapterIsListedWithItsStableName()
