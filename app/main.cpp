@@ -1,10 +1,11 @@
-#include "AppIdentity.h"
 #include "app/CommandLine.h"
+#include "AppIdentity.h"
 #include "help/HelpIndex.h"
 #include "monitor/Quorlin.h"
 #include "platform/DesktopHelpViewer.h"
 #include "platform/MSComm.h"
 #include "platform/PortMap.h"
+#include "platform/PresentSerialDevices.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtProgramLauncher.h"
 #include "platform/SerialLineFactory.h"
@@ -38,7 +39,7 @@ int main(int argc, char* argv[])
     SystemRegistry registry;
     QtProgramLauncher programs;
 
-    Quorlin window(Platform{store, serial, messages, help, registry, programs,
+    Quorlin window(Platform{store, serial, messages, help, registry, programs, presentSerialDevices,
                             helpIndexFile(QCoreApplication::applicationDirPath())});
     QObject::connect(&window, &Quorlin::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     // As a choice from the Com menu would: stored, and opened by the first

@@ -36,7 +36,6 @@ Quorlin::Quorlin(const Platform& platform)
     setWindowIcon(QIcon(QStringLiteral(":/icons/quorlin.png")));
     createControls();
     createMenus();
-    showPortDevices();
     connectHandlers();
 
     // First placement: centred on the screen. The activation sequence then
@@ -74,6 +73,7 @@ void Quorlin::connectHandlers()
     connect(mnuAbout, &QAction::triggered, this, &Quorlin::mnuAbout_Click);
     connect(mnuIndex, &QAction::triggered, this, &Quorlin::mnuIndex_Click);
     connect(mnuCom, &QMenu::aboutToShow, this, &Quorlin::showPortDevices);
+    connect(mnuPorts, &QAction::triggered, this, &Quorlin::mnuPorts_Click);
     static constexpr std::array<void (Quorlin::*)(), PortCount> portCommands{
         &Quorlin::mnuCom1_Click, &Quorlin::mnuCom2_Click, &Quorlin::mnuCom3_Click,
         &Quorlin::mnuCom4_Click, &Quorlin::mnuCom5_Click, &Quorlin::mnuCom6_Click,
@@ -210,31 +210,6 @@ void Quorlin::saveEdits()
             SettingsSchema::write(m_platform.store, SettingsSchema::statusKey(row),
                                   labelBoxes()[row]->text());
         m_labelEdited[row] = false;
-    }
-}
-
-void Quorlin::portCommand(int k)
-{
-    strComPort = QString::number(k);
-    UncheckComMenus();
-    mnuComItem[k - 1]->setChecked(true);
-    SettingsSchema::write(m_platform.store, Key::ComPort, strComPort);
-    Form_Activate();
-}
-
-void Quorlin::UncheckComMenus()
-{
-    for (QAction* port : mnuComItem)
-        port->setChecked(false);
-}
-
-void Quorlin::showPortDevices()
-{
-    for (int k = 1; k <= PortCount; ++k) {
-        const QString device = MSComm1.deviceFor(k);
-        const QString tip = device.isEmpty() ? tr("No device") : device;
-        mnuComItem[k - 1]->setToolTip(tip);
-        mnuComItem[k - 1]->setStatusTip(tip);
     }
 }
 

@@ -66,6 +66,9 @@ private:
     void mnuCom7_Click() { portCommand(7); }
     void mnuCom8_Click() { portCommand(8); }
     void mnuCom9_Click() { portCommand(9); }
+    // Com, Ports…: the ports' devices; the current port opens again when
+    // its device changed.
+    void mnuPorts_Click();
 
     void createControls();
     void createMenus();
@@ -78,6 +81,9 @@ private:
     void labelEdited(int row);
     void saveEdits();
     QString onTopState() const;
+    // Names each port item's device in its tool tip, and the adapter's
+    // description when it is present. Lists the devices present, so it runs
+    // as the menu opens rather than at start.
     void showPortDevices();
     void portLost();
     void portLinesUnreadable();
@@ -98,6 +104,7 @@ private:
     QAction* mnuExit = nullptr;
     QMenu* mnuCom = nullptr;
     std::array<QAction*, PortCount> mnuComItem{}; // mnuCom1 .. mnuCom9
+    QAction* mnuPorts = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuIndex = nullptr;
     QAction* mnuAbout = nullptr;

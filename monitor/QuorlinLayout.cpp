@@ -100,6 +100,8 @@ void Quorlin::createMenus()
         port->setCheckable(true);
         mnuComItem[k - 1] = port;
     }
+    mnuCom->addSeparator();
+    mnuPorts = item(mnuCom, QStringLiteral("mnuPorts"), QStringLiteral("&Ports…"));
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));

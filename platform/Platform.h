@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SerialDeviceInfo.h"
+
 #include <QString>
 
 class HelpViewer;
@@ -19,6 +21,8 @@ struct Platform
     HelpViewer& help;
     Registry& registry;
     ProgramLauncher& programs;
+    // The serial devices present, which the Ports dialog offers.
+    ListSerialDevices presentDevices;
     // The help document that Help, Index shows.
     QString helpFile;
 };

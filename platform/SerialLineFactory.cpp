@@ -1,5 +1,6 @@
 #include "platform/SerialLineFactory.h"
 
+#include "platform/DeviceName.h"
 #include "platform/DeviceSerialLine.h"
 #include "platform/LoopbackSerialLine.h"
 
@@ -7,7 +8,7 @@ std::unique_ptr<SerialLine> makeSerialLine(const QString& device)
 {
     if (device.isEmpty())
         return nullptr;
-    if (device == QLatin1String("loop://"))
+    if (device == DeviceName::Loopback)
         return std::make_unique<LoopbackSerialLine>();
     return std::make_unique<DeviceSerialLine>(device);
 }

@@ -67,8 +67,12 @@ void QSettingsStore::reopen()
     m_settings = m_file.isEmpty() ? std::make_unique<QSettings>(QStringLiteral("Quorlin"),
                                                                 QStringLiteral("Quorlin"))
                                   : std::make_unique<QSettings>(m_file, QSettings::IniFormat);
-    for (auto unsaved = m_unsaved.cbegin(); unsaved != m_unsaved.cend(); ++unsaved)
-        m_settings->setValue(unsaved.key(), unsaved.value());
+    for (auto unsaved = m_unsaved.cbegin(); unsaved != m_unsaved.cend(); ++unsaved) {
+        if (unsaved.value())
+            m_settings->setValue(unsaved.key(), *unsaved.value());
+        else
+            m_settings->remove(unsaved.key());
+    }
 }
 
 QString QSettingsStore::read(const QString& section, const QString& key) const
@@ -87,12 +91,25 @@ void QSettingsStore::write(const QString& section, const QString& key, const QSt
     if (m_unsaved.isEmpty() && m_settings->contains(name) && read(section, key) == value)
         return;
 
+    save(name, value);
+}
+
+void QSettingsStore::remove(const QString& section, const QString& key)
+{
+    save(section + '/' + key, std::nullopt);
+}
+
+void QSettingsStore::save(const QString& name, const std::optional<QString>& value)
+{
     // QSettings keeps the first error it meets for good, so after a failure a
     // fresh object, given the values still unsaved, tells whether this write
     // gets through.
     if (!m_unsaved.isEmpty())
         reopen();
-    m_settings->setValue(name, value);
+    if (value)
+        m_settings->setValue(name, *value);
+    else
+        m_settings->remove(name);
     m_settings->sync();
     if (m_settings->status() == QSettings::NoError) {
         m_unsaved.clear();

@@ -3,6 +3,7 @@
 #include "settings/SettingsStore.h"
 
 #include <memory>
+#include <optional>
 #include <QMap>
 #include <QSettings>
 
@@ -23,12 +24,17 @@ public:
     // the file is reported, kept, and tried again with the next write. A value
     // the store already holds is not written again.
     void write(const QString& section, const QString& key, const QString& value) override;
+    // Checked, and kept for the next write, as a write is.
+    void remove(const QString& section, const QString& key) override;
 
 private:
     void reopen();
+    // Writes a value, or removes the key for nullopt, and syncs the file.
+    void save(const QString& name, const std::optional<QString>& value);
     QString whyUnwritable() const;
 
     QString m_file; // empty for the per-user store
     std::unique_ptr<QSettings> m_settings;
-    QMap<QString, QString> m_unsaved; // writes that have not reached the file yet
+    // Writes that have not reached the file yet; nullopt for a removal.
+    QMap<QString, std::optional<QString>> m_unsaved;
 };

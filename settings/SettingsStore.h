@@ -15,6 +15,8 @@ public:
     // A key that was never written reads as the empty string.
     virtual QString read(const QString& section, const QString& key) const = 0;
     virtual void write(const QString& section, const QString& key, const QString& value) = 0;
+    // Takes the key out of the store, so that it reads empty again.
+    virtual void remove(const QString& section, const QString& key) = 0;
 
     // Told when a write does not reach the store, with a message for the
     // user; told once, and not again until a write has succeeded.

@@ -1,5 +1,5 @@
 # Sourced by the end-to-end scripts: counted checks, waiting on conditions,
-# and what the screen shows of Quorlin's window ($window).
+# what the screen shows of Quorlin's window ($window) and the way of keys to it.
 passed=0
 failed=0
 check() { # check <description> <command...>
@@ -23,6 +23,20 @@ eventually() { # eventually <command...>: true once the command succeeds, within
 green_lamps() { import -window "$window" png:- | convert png:- -fill black +opaque '#00FD00' \
     -fill white -opaque '#00FD00' -format '%[fx:round(mean*w*h)]' info:; }
 three_green() { [ "$(green_lamps)" = 3 ]; }
+# Keys go to the window that has the keyboard: give it to Quorlin and make
+# sure it took it before typing. --sync alone would wait for ever.
+focus_quorlin() {
+    timeout 20 xdotool windowactivate --sync "$window" &&
+        [ "$(xdotool getactivewindow)" = "$window" ]
+}
+# Quorlin's drop-down menu is on the screen (and has the keyboard).
+menu_shown() {
+    local w
+    for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+        xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DROPDOWN_MENU && return 0
+    done
+    return 1
+}
 exited() { ! kill -0 "$pid" 2>/dev/null; }
 report() { # the closing line, and the script's exit status
     echo "$passed passed, $failed failed"

@@ -11,20 +11,6 @@ here=$(dirname "$0")
 stored() { grep -qx "$1" "$conf"; }
 on_top() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 not_on_top() { ! on_top; }
-# Keys go to the window that has the keyboard: give it to Quorlin and make
-# sure it took it before typing. --sync alone would wait for ever.
-focus_quorlin() {
-    timeout 20 xdotool windowactivate --sync "$window" &&
-        [ "$(xdotool getactivewindow)" = "$window" ]
-}
-# Quorlin's drop-down menu is on the screen (and has the keyboard).
-menu_shown() {
-    local w
-    for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-        xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DROPDOWN_MENU && return 0
-    done
-    return 1
-}
 
 # First start: the store is seeded and the loop-back plug lights all three rows.
 start_quorlin "$quorlin"

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -146,6 +147,27 @@ private slots:
         QCOMPARE(reread.read("Settings", "Status2"), "typed too");
         QCOMPARE(reread.read("Settings", "ComPort"), "2");
         QCOMPARE(reports.size(), 1);
+    }
+
+    void removalIsKeptUntilTheFileCanBeWritten()
+    {
+        writeFile("[Ports]\nCom3=loop://\n");
+        QSettingsStore store;
+        QCOMPARE(store.read("Ports", "Com3"), "loop://");
+        QStringList reports;
+        store.setSaveFailureHandler([&](const QString& message) { reports.append(message); });
+        // The file turns into a folder, which no one can write.
+        QVERIFY(QFile::remove(m_file));
+        QVERIFY(QDir().mkpath(m_file));
+        const auto removeFolder = qScopeGuard([this] { QDir(m_file).removeRecursively(); });
+        store.remove("Ports", "Com3");
+        QCOMPARE(reports.size(), 1);
+
+        // The file is back as it was; the next write takes the key out too.
+        QVERIFY(QDir(m_file).removeRecursively());
+        writeFile("[Ports]\nCom3=loop://\n");
+        store.write("Settings", "ComPort", "3");
+        QCOMPARE(QString::fromUtf8(readFile()), "[Settings]\nComPort=3\n");
     }
 
     void seedingFillsEmptyKeysInOrder()

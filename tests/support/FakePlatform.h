@@ -18,6 +18,8 @@ struct FakePlatform
     FakeHelpViewer help;
     FakeRegistry registry;
     FakeProgramLauncher programs;
+    // What the system lists as present: nothing unless a test says so.
+    QList<SerialDeviceInfo> devices;
     // No such file: Help, Index reports it missing.
     QString helpFile = QStringLiteral("/nonexistent/quorlin-help.html");
 
@@ -29,7 +31,9 @@ struct FakePlatform
 
     Platform platform()
     {
-        return {store, serial.comm, messages, help, registry, programs, helpFile};
+        return {
+            store,   serial.comm, messages, help, registry, programs, [this] { return devices; },
+            helpFile};
     }
     FakePort& port(int n) { return serial.ports.at(n); }
 };

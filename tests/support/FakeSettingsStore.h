@@ -25,8 +25,19 @@ public:
         values[{section, key}] = value;
         saveSucceeded();
     }
+    void remove(const QString& section, const QString& key) override
+    {
+        writes.append(section + '/' + key + " removed");
+        if (refusesWrites) {
+            saveFailed(QStringLiteral("The settings could not be saved to the store"));
+            return;
+        }
+        values.remove({section, key});
+        saveSucceeded();
+    }
 
     QMap<QPair<QString, QString>, QString> values;
-    QStringList writes; // "Section/Key=value", oldest first, refused ones too
+    QStringList
+        writes; // "Section/Key=value" or "Section/Key removed", oldest first, refused ones too
     bool refusesWrites = false;
 };

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The names a port's device can go by, as the user types them.
+namespace DeviceName {
+
+// The built-in loop-back plug.
+inline constexpr QLatin1String Loopback{"loop://"};
+
+// Whether the text names a device of a kind the program can open: an
+// absolute device path or the loop-back plug.
+bool isAcceptable(const QString& name);
+
+// The kinds isAcceptable() takes, for a message that asks for one of them.
+QString acceptedKinds();
+
+} // namespace DeviceName

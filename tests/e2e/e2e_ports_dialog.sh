@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# End to end from the keyboard: the chosen port names a device that is not
+# there; Com, Ports… maps it to the loop-back plug, and the port opens on it
+# at once. Runs in a mock device tree with an FTDI adapter, which the menu and
+# the dialog list; no device of the machine is probed.
+#   e2e_ports_dialog.sh <quorlin executable>  (on an X display with openbox, under umockdev-run)
+# With QUORLIN_SCREENSHOT set, the screen with the dialog open is saved there.
+set -euo pipefail
+quorlin=$1
+here=$(dirname "$0")
+. "$here/../../tools/loopback-session.sh"
+. "$here/checks.sh"
+
+stored() { grep -qx "$1" "$conf"; }
+quorlin_windows() { xdotool search --onlyvisible --name '^Quorlin$' | wc -l; }
+one_message() { [ "$(quorlin_windows)" = 2 ]; }
+no_message() { [ "$(quorlin_windows)" = 1 ]; }
+ports_dialog() { xdotool search --onlyvisible --name '^Ports$' 2>/dev/null | head -n 1; }
+dialog_has_the_keyboard() { [ -n "$(ports_dialog)" ] && [ "$(xdotool getactivewindow)" = "$(ports_dialog)" ]; }
+dialog_closed() { [ -z "$(ports_dialog)" ]; }
+
+printf '[Ports]\nCom2=%s\n\n[Settings]\nComPort=2\n' "$store/no-adapter" >"$conf"
+start_quorlin "$quorlin"
+check "the missing device is told" eventually one_message
+message=$(xdotool search --onlyvisible --name '^Quorlin$' | grep -vx "$window")
+wmctrl -i -c "$message"
+check "the message is dismissed" eventually no_message
+
+check "Quorlin has the keyboard" focus_quorlin
+xdotool key --clearmodifiers alt+c
+check "Alt+C opens the Com menu" eventually menu_shown
+xdotool key p
+check "P opens the Ports dialog" eventually dialog_has_the_keyboard
+
+# The list of Com1, opened from the keyboard, shows the adapter; Escape
+# closes the list and leaves the dialog open.
+xdotool key --clearmodifiers alt+1 alt+Down
+if [ -n "${QUORLIN_SCREENSHOT:-}" ]; then
+    sleep 1 # for the picture only: nothing is checked on it
+    import -window root "$QUORLIN_SCREENSHOT"
+fi
+xdotool key Escape
+check "Escape closes the list only" dialog_has_the_keyboard
+
+xdotool key --clearmodifiers alt+2 ctrl+a
+xdotool type --delay 20 'loop://'
+xdotool key Return
+check "Enter takes OK" eventually dialog_closed
+check "the mapping is stored" eventually stored 'Com2=loop://'
+check "no other port is mapped" [ "$(grep -c '^Com[0-9]' "$conf")" = 1 ]
+check "the port reopens on the plug" eventually three_green
+
+report
