@@ -1,4 +1,5 @@
-#include <QFile>
+#include "support/TestSettingsFile.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -6,12 +7,6 @@
 class TestCommandLine : public QObject
 {
     Q_OBJECT
-
-    static QByteArray readFile(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 
 private slots:
     void answeredWithoutADisplay_data()
@@ -73,35 +68,29 @@ private slots:
 
     void settingsFileReplacesThePerUserFile()
     {
-        const QString home = qEnvironmentVariable("XDG_CONFIG_HOME");
-        QVERIFY2(!home.isEmpty() && !home.startsWith(QDir::homePath() + "/.config"),
-                 "refusing to run against the real settings folder");
-        const QString perUser = home + "/Quorlin/Quorlin.conf";
-        QVERIFY(QDir().mkpath(home + "/Quorlin"));
+        const QString perUser = TestSettingsFile::path();
+        QVERIFY2(!perUser.isEmpty(), "refusing to run against the real settings folder");
         // Mapped too, so that a program reading the wrong file still opens no real device.
         const QByteArray perUserContent = "[Ports]\nCom3=loop://\n";
-        QFile perUserFile(perUser);
-        QVERIFY(perUserFile.open(QIODevice::WriteOnly) && perUserFile.write(perUserContent) > 0);
-        perUserFile.close();
+        TestSettingsFile::write(perUser, perUserContent);
 
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         const QString side = folder.filePath("side.conf");
-        QFile sideFile(side);
-        QVERIFY(sideFile.open(QIODevice::WriteOnly) &&
-                sideFile.write("[Ports]\nCom3=loop://\n") > 0);
-        sideFile.close();
+        TestSettingsFile::write(side, "[Ports]\nCom3=loop://\n");
 
         QProcess quorlin;
         quorlin.start(QUORLIN_EXECUTABLE, {"--settings", side, "--port", "3"});
         QVERIFY(quorlin.waitForStarted());
         // The first activation seeds the labels after the port was stored.
-        QTRY_VERIFY_WITH_TIMEOUT(readFile(side).contains("Status3=Status Pin 3"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(TestSettingsFile::read(side).contains("Status3=Status Pin 3"),
+                                 10000);
         quorlin.kill();
         QVERIFY(quorlin.waitForFinished());
 
-        QVERIFY2(readFile(side).contains("\nComPort=3\n"), readFile(side).constData());
-        QCOMPARE(readFile(perUser), perUserContent);
+        QVERIFY2(TestSettingsFile::read(side).contains("\nComPort=3\n"),
+                 TestSettingsFile::read(side).constData());
+        QCOMPARE(TestSettingsFile::read(perUser), perUserContent);
     }
 };
 

@@ -37,6 +37,7 @@ menu_shown() {
     done
     return 1
 }
+stored() { grep -qx "$1" "$conf"; } # stored <line>: the settings file holds that line
 exited() { ! kill -0 "$pid" 2>/dev/null; }
 report() { # the closing line, and the script's exit status
     echo "$passed passed, $failed failed"

@@ -8,7 +8,6 @@ here=$(dirname "$0")
 . "$here/../../tools/loopback-session.sh"
 . "$here/checks.sh"
 
-stored() { grep -qx "$1" "$conf"; }
 on_top() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 not_on_top() { ! on_top; }
 

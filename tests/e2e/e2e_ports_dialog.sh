@@ -11,7 +11,6 @@ here=$(dirname "$0")
 . "$here/../../tools/loopback-session.sh"
 . "$here/checks.sh"
 
-stored() { grep -qx "$1" "$conf"; }
 quorlin_windows() { xdotool search --onlyvisible --name '^Quorlin$' | wc -l; }
 one_message() { [ "$(quorlin_windows)" = 2 ]; }
 no_message() { [ "$(quorlin_windows)" = 1 ]; }

@@ -2,6 +2,7 @@
 #include "platform/PortMap.h"
 #include "settings/QSettingsStore.h"
 #include "support/FakeMessageBox.h"
+#include "support/TestSettingsFile.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -52,26 +53,14 @@ class TestPortsDialog : public QObject
 
     QString m_file;
 
-    void writeFile(const QByteArray& content) const
-    {
-        QFile file(m_file);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-    QByteArray readFile() const
-    {
-        QFile file(m_file);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void writeFile(const QByteArray& content) const { TestSettingsFile::write(m_file, content); }
+    QByteArray readFile() const { return TestSettingsFile::read(m_file); }
 
 private slots:
     void initTestCase()
     {
-        const QString home = qEnvironmentVariable("XDG_CONFIG_HOME");
-        QVERIFY2(!home.isEmpty() && !home.startsWith(QDir::homePath() + "/.config"),
-                 "refusing to run against the real settings folder");
-        m_file = home + "/Quorlin/Quorlin.conf";
-        QDir().mkpath(home + "/Quorlin");
+        m_file = TestSettingsFile::path();
+        QVERIFY2(!m_file.isEmpty(), "refusing to run against the real settings folder");
     }
     void init()
     {

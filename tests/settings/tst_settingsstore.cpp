@@ -1,6 +1,7 @@
 #include "settings/QSettingsStore.h"
 #include "settings/SettingsSchema.h"
 #include "support/FakeSettingsStore.h"
+#include "support/TestSettingsFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,26 +17,14 @@ class TestSettingsStore : public QObject
 
     QString m_file;
 
-    void writeFile(const QByteArray& content) const
-    {
-        QFile file(m_file);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-    QByteArray readFile() const
-    {
-        QFile file(m_file);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void writeFile(const QByteArray& content) const { TestSettingsFile::write(m_file, content); }
+    QByteArray readFile() const { return TestSettingsFile::read(m_file); }
 
 private slots:
     void initTestCase()
     {
-        // CTest points XDG_CONFIG_HOME at a folder of this test's own.
-        const QString home = qEnvironmentVariable("XDG_CONFIG_HOME");
-        QVERIFY2(!home.isEmpty() && !home.startsWith(QDir::homePath() + "/.config"),
-                 "refusing to run against the real settings folder");
-        m_file = home + "/Quorlin/Quorlin.conf";
+        m_file = TestSettingsFile::path();
+        QVERIFY2(!m_file.isEmpty(), "refusing to run against the real settings folder");
     }
     void init()
     {
