@@ -1,6 +1,7 @@
-#include "AppIdentity.h"
 #include "app/CommandLine.h"
+#include "AppIdentity.h"
 #include "help/HelpIndex.h"
+#include "monitor/LineLog.h"
 #include "monitor/Quorlin.h"
 #include "platform/DesktopHelpViewer.h"
 #include "platform/MSComm.h"
@@ -33,6 +34,8 @@ int main(int argc, char* argv[])
         options.settingsFile.isEmpty() ? QSettingsStore() : QSettingsStore(options.settingsFile);
     const PortMap ports(store);
     MSComm serial([&ports](int n) { return ports.deviceFor(n); }, makeSerialLine);
+    serial.setWaitsForChanges(!options.pollOnly);
+    LineLog log(options.logFile);
     QtMessageBox messages(AppIdentity::title());
     DesktopHelpViewer help;
     SystemRegistry registry;
@@ -40,6 +43,8 @@ int main(int argc, char* argv[])
 
     Quorlin window(Platform{store, serial, messages, help, registry, programs,
                             helpIndexFile(QCoreApplication::applicationDirPath())});
+    if (!options.logFile.isEmpty())
+        window.setLineLog(log);
     QObject::connect(&window, &Quorlin::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     // As a choice from the Com menu would: stored, and opened by the first
     // activation. Written once the window is there to tell a failed save.
