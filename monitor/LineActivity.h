@@ -4,6 +4,7 @@
 #include "platform/SerialLine.h"
 
 #include <array>
+#include <chrono>
 #include <optional>
 #include <QString>
 
@@ -15,10 +16,17 @@ class LineLog;
 class LineActivity
 {
 public:
+    using Clock = std::chrono::steady_clock;
+    // How long a pulse's lamp shows at least the opposite colour: a tick of
+    // the timer, as the eye would catch a change it shows.
+    static constexpr std::chrono::milliseconds FlashTime{100};
+
     struct Row
     {
-        bool flash = false; // a pulse came and went since the row's last read
-        int pulses = 0;     // since the port opened
+        // A pulse came and went less than FlashTime ago, and the line has
+        // not changed since.
+        bool flash = false;
+        int pulses = 0; // since the port opened
         bool operator==(const Row&) const = default;
     };
 
@@ -26,12 +34,13 @@ public:
     // The port opened: counting starts again, and the log names the port
     // with the first reading of its lines.
     void restart(const QString& port);
-    Row read(int row, bool on, const std::optional<EdgeCounts>& counts);
+    Row read(int row, bool on, const std::optional<EdgeCounts>& counts, Clock::time_point now);
 
 private:
     void logOpening(int row, bool on);
 
     std::array<PulseCounter, 3> m_lines;
+    std::array<std::optional<Clock::time_point>, 3> m_flashSince;
     LineLog* m_log = nullptr;
     QString m_port;
     // The first reading since the port opened, until all three are logged.

@@ -276,7 +276,7 @@ void Quorlin::Timer1_Timer()
 
 void Quorlin::showLine(int row, bool on, const std::optional<EdgeCounts>& counts)
 {
-    const LineActivity::Row seen = m_activity.read(row, on, counts);
+    const LineActivity::Row seen = m_activity.read(row, on, counts, LineActivity::Clock::now());
     Picture2[row]->showLine(on, seen.pulses, seen.flash);
 }
 

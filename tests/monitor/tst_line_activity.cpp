@@ -28,13 +28,17 @@ QStringList logged(const QString& path)
     return lines;
 }
 
-// One tick's reads in the window's order: CTS, CD, DSR.
-QList<LineActivity::Row> tick(LineActivity& activity, bool cd, bool dsr, bool cts,
-                              std::optional<EdgeCounts> counts)
+using namespace std::chrono_literals;
+using Row = LineActivity::Row;
+
+// One tick's reads in the window's order: CTS, CD, DSR; `at` after the first.
+QList<Row> tick(LineActivity& activity, bool cd, bool dsr, bool cts,
+                std::optional<EdgeCounts> counts, std::chrono::milliseconds at = 0ms)
 {
-    const LineActivity::Row third = activity.read(2, cts, counts);
-    const LineActivity::Row first = activity.read(0, cd, counts);
-    const LineActivity::Row second = activity.read(1, dsr, counts);
+    const LineActivity::Clock::time_point now = LineActivity::Clock::time_point() + at;
+    const Row third = activity.read(2, cts, counts, now);
+    const Row first = activity.read(0, cd, counts, now);
+    const Row second = activity.read(1, dsr, counts, now);
     return {first, second, third};
 }
 
@@ -57,7 +61,6 @@ private slots:
         LineLog log(path);
         LineActivity activity;
         activity.setLog(&log);
-        using Row = LineActivity::Row;
 
         activity.restart(QStringLiteral("Com1 /dev/ttyUSB0"));
         QCOMPARE(tick(activity, true, false, false, EdgeCounts{4, 0, 0}),
@@ -65,7 +68,7 @@ private slots:
         // Clear To Send on and off again between the ticks.
         QCOMPARE(tick(activity, true, false, false, EdgeCounts{4, 0, 2}),
                  (QList<Row>{{false, 0}, {false, 0}, {true, 1}}));
-        QCOMPARE(tick(activity, true, true, true, EdgeCounts{4, 1, 3}),
+        QCOMPARE(tick(activity, true, true, true, EdgeCounts{4, 1, 3}, 1000ms),
                  (QList<Row>{{false, 0}, {false, 0}, {false, 1}}));
         // Another port, or the same one again, counts afresh.
         activity.restart(QStringLiteral("Com2 loop://"));
@@ -77,6 +80,30 @@ private slots:
                  (QStringList{"?earlier", "Com1 /dev/ttyUSB0 opened: CD on DSR off CTS off",
                               "CTS off 2", "CTS on 1", "DSR on 1",
                               "Com2 loop:// opened: CD on DSR off CTS on", "CD off 1"}));
+    }
+
+    void aFlashLastsItsTime_data()
+    {
+        QTest::addColumn<std::chrono::milliseconds>("after");
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<bool>("flash");
+        QTest::newRow("a tick soon after") << 5ms << false << true;
+        QTest::newRow("a tick its time after") << LineActivity::FlashTime << false << false;
+        QTest::newRow("a change soon after") << 5ms << true << false;
+    }
+    void aFlashLastsItsTime()
+    {
+        QFETCH(std::chrono::milliseconds, after);
+        QFETCH(bool, changed);
+        QFETCH(bool, flash);
+        LineActivity activity;
+        activity.restart(QStringLiteral("Com1 loop://"));
+        tick(activity, false, false, false, EdgeCounts{});
+        QCOMPARE(tick(activity, false, false, false, EdgeCounts{0, 0, 2}, 1000ms)[2],
+                 (Row{true, 1}));
+        QCOMPARE(tick(activity, false, false, changed, EdgeCounts{0, 0, changed ? 3u : 2u},
+                      1000ms + after)[2],
+                 (Row{flash, 1}));
     }
 
     void anUnwritableLogIsToldOnce()
