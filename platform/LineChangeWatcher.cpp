@@ -69,6 +69,7 @@ bool LineChangeWatcher::start(int descriptor)
     pthread_setname_np(m_thread.native_handle(), "quorlin-lines");
     return true;
 #else
+    Q_UNUSED(descriptor);
     return false;
 #endif
 }
