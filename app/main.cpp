@@ -13,6 +13,7 @@
 #include "settings/QSettingsStore.h"
 #include "settings/SettingsSchema.h"
 
+#include <optional>
 #include <QApplication>
 
 int main(int argc, char* argv[])
@@ -35,7 +36,9 @@ int main(int argc, char* argv[])
     const PortMap ports(store);
     MSComm serial([&ports](int n) { return ports.deviceFor(n); }, makeSerialLine);
     serial.setWaitsForChanges(!options.pollOnly);
-    LineLog log(options.logFile);
+    std::optional<LineLog> log;
+    if (!options.logFile.isEmpty())
+        log.emplace(options.logFile);
     QtMessageBox messages(AppIdentity::title());
     DesktopHelpViewer help;
     SystemRegistry registry;
@@ -43,8 +46,8 @@ int main(int argc, char* argv[])
 
     Quorlin window(Platform{store, serial, messages, help, registry, programs,
                             helpIndexFile(QCoreApplication::applicationDirPath())});
-    if (!options.logFile.isEmpty())
-        window.setLineLog(log);
+    if (log)
+        window.setLineLog(*log);
     QObject::connect(&window, &Quorlin::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     // As a choice from the Com menu would: stored, and opened by the first
     // activation. Written once the window is there to tell a failed save.

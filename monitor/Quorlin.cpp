@@ -325,6 +325,7 @@ void Quorlin::Form_Unload()
     // Nothing of the program's runs after this: no tick, no reload, no
     // delayed save.
     Timer1.stop();
+    disconnect(&MSComm1, &MSComm::linesChanged, this, nullptr);
     m_recovery.stop();
     m_editSaver.stop();
     disconnect(&m_activation, nullptr, this, nullptr);
