@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include <cstdio>
+#include <optional>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -22,6 +23,22 @@ int badValue(const QCommandLineOption& option, const QString& value, const QStri
 {
     return fail(QStringLiteral("invalid value '%1' for --%2: %3")
                     .arg(value, option.names().constFirst(), why));
+}
+
+// The option's value made absolute into `file`, or the status to exit with
+// when it names no file in a folder that exists.
+std::optional<int> readFileName(const QCommandLineParser& parser, const QCommandLineOption& option,
+                                QString& file)
+{
+    const QString value = parser.value(option);
+    const QFileInfo info(value);
+    if (value.isEmpty() || info.isDir())
+        return badValue(option, value, QStringLiteral("a file name is expected"));
+    if (!info.dir().exists())
+        return badValue(option, value,
+                        QStringLiteral("the folder %1 does not exist").arg(info.path()));
+    file = info.absoluteFilePath();
+    return std::nullopt;
 }
 
 } // namespace
@@ -48,8 +65,17 @@ std::variant<StartOptions, int> readCommandLine(int& argc, char* argv[])
         QStringLiteral("settings"),
         QStringLiteral("Keeps the settings in <file> instead of the per-user file."),
         QStringLiteral("file"));
+    const QCommandLineOption log(
+        QStringLiteral("log"),
+        QStringLiteral("Appends each change of the lines to <file> (- for standard output)."),
+        QStringLiteral("file"));
+    const QCommandLineOption pollOnly(
+        QStringLiteral("poll-only"),
+        QStringLiteral("Reads the lines ten times a second only, not also as they change."));
     parser.addOption(port);
     parser.addOption(settings);
+    parser.addOption(log);
+    parser.addOption(pollOnly);
 
     if (!parser.parse(QCoreApplication::arguments()))
         return fail(parser.errorText());
@@ -76,14 +102,15 @@ std::variant<StartOptions, int> readCommandLine(int& argc, char* argv[])
         options.port = n;
     }
     if (parser.isSet(settings)) {
-        const QFileInfo file(parser.value(settings));
-        if (parser.value(settings).isEmpty() || file.isDir())
-            return badValue(settings, parser.value(settings),
-                            QStringLiteral("a file name is expected"));
-        if (!file.dir().exists())
-            return badValue(settings, parser.value(settings),
-                            QStringLiteral("the folder %1 does not exist").arg(file.path()));
-        options.settingsFile = file.absoluteFilePath();
+        if (const auto status = readFileName(parser, settings, options.settingsFile))
+            return *status;
     }
+    if (parser.isSet(log) && parser.value(log) == QLatin1String("-")) {
+        options.logFile = parser.value(log);
+    } else if (parser.isSet(log)) {
+        if (const auto status = readFileName(parser, log, options.logFile))
+            return *status;
+    }
+    options.pollOnly = parser.isSet(pollOnly);
     return options;
 }

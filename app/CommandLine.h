@@ -9,6 +9,8 @@ struct StartOptions
 {
     std::optional<int> port; // --port N: the port to start on, 1 to 9
     QString settingsFile;    // --settings FILE, absolute; empty for the per-user store
+    QString logFile;         // --log FILE, absolute, or "-" for standard output; empty for none
+    bool pollOnly = false;   // --poll-only: read the lines at the ticks only
 };
 
 // Reads the command line before anything opens a display, so that --help,

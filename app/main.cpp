@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "AppIdentity.h"
 #include "help/HelpIndex.h"
+#include "monitor/LineLog.h"
 #include "monitor/Quorlin.h"
 #include "platform/DesktopHelpViewer.h"
 #include "platform/MSComm.h"
@@ -13,6 +14,7 @@
 #include "settings/QSettingsStore.h"
 #include "settings/SettingsSchema.h"
 
+#include <optional>
 #include <QApplication>
 
 int main(int argc, char* argv[])
@@ -34,6 +36,10 @@ int main(int argc, char* argv[])
         options.settingsFile.isEmpty() ? QSettingsStore() : QSettingsStore(options.settingsFile);
     const PortMap ports(store);
     MSComm serial([&ports](int n) { return ports.deviceFor(n); }, makeSerialLine);
+    serial.setWaitsForChanges(!options.pollOnly);
+    std::optional<LineLog> log;
+    if (!options.logFile.isEmpty())
+        log.emplace(options.logFile);
     QtMessageBox messages(AppIdentity::title());
     DesktopHelpViewer help;
     SystemRegistry registry;
@@ -41,6 +47,8 @@ int main(int argc, char* argv[])
 
     Quorlin window(Platform{store, serial, messages, help, registry, programs, presentSerialDevices,
                             helpIndexFile(QCoreApplication::applicationDirPath())});
+    if (log)
+        window.setLineLog(*log);
     QObject::connect(&window, &Quorlin::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     // As a choice from the Com menu would: stored, and opened by the first
     // activation. Written once the window is there to tell a failed save.

@@ -76,16 +76,32 @@ void LampBox::standFor(const QString& line, QWidget& lit)
 bool LampBox::eventFilter(QObject* watched, QEvent* event)
 {
     // Shown or hidden as such, whether or not the window is on screen yet.
-    if (watched == m_lit &&
+    if (watched == m_lit && !m_showing &&
         (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
         describe(event->type() == QEvent::ShowToParent);
     return QLabel::eventFilter(watched, event);
 }
 
+void LampBox::showLine(bool on, int pulses, bool flash)
+{
+    m_pulses = pulses;
+    m_showing = true;
+    m_lit->setVisible(on != flash);
+    m_showing = false;
+    describe(on);
+}
+
 void LampBox::describe(bool on)
 {
-    const QString state = on ? tr("on") : tr("off");
-    // Setting the description tells screen readers, which announce the change.
+    QString state = on ? tr("on") : tr("off");
+    if (m_pulses == 1)
+        state += tr(", 1 pulse");
+    else if (m_pulses > 1)
+        state += tr(", %1 pulses").arg(m_pulses);
+    // Setting the description tells screen readers, which announce it: only
+    // a change is news.
+    if (state == accessibleDescription())
+        return;
     setAccessibleDescription(state);
     setToolTip(QStringLiteral("%1: %2").arg(m_line, state));
 }

@@ -15,6 +15,11 @@ public:
     // after the row's line, and described "on" while `lit`, a child lamp
     // covering it, is shown and "off" while not. The tool tip says the same.
     void standFor(const QString& line, QWidget& lit);
+    // Shows the row's line: lit while `on`, but the other way round while
+    // `flash`, so that a pulse too short to be seen catches the eye. The
+    // description and the tool tip give the line's own state and the pulses
+    // counted ("Clear To Send: off, 3 pulses").
+    void showLine(bool on, int pulses, bool flash);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -24,4 +29,6 @@ private:
 
     QString m_line;
     QWidget* m_lit = nullptr;
+    int m_pulses = 0;
+    bool m_showing = false; // showLine() sets the lit lamp and says what it means
 };

@@ -4,6 +4,7 @@
 #include "AppIdentity.h"
 #include "help/HelpIndex.h"
 #include "monitor/LampBox.h"
+#include "monitor/LineLog.h"
 #include "monitor/PortMessages.h"
 #include "monitor/WindowPlacement.h"
 #include "platform/MessageBox.h"
@@ -56,13 +57,28 @@ Quorlin::Quorlin(const Platform& platform)
 Quorlin::~Quorlin()
 {
     m_platform.store.setSaveFailureHandler({});
+    if (m_lineLog)
+        m_lineLog->setFailureHandler({});
     delete m_about;
+}
+
+void Quorlin::setLineLog(LineLog& log)
+{
+    m_lineLog = &log;
+    m_activity.setLog(&log);
+    log.setFailureHandler(
+        [this](const QString& message) { m_platform.messages.show(this, message); });
 }
 
 void Quorlin::connectHandlers()
 {
     connect(&m_activation, &ActivationWatch::activated, this, &Quorlin::Form_Activate);
     connect(&Timer1, &QTimer::timeout, this, &Quorlin::Timer1_Timer);
+    connect(&MSComm1, &MSComm::linesChanged, this, &Quorlin::Timer1_Timer);
+    connect(&MSComm1, &MSComm::opened, this, [this] {
+        const int port = MSComm1.commPort();
+        m_activity.restart(QStringLiteral("Com%1 %2").arg(port).arg(MSComm1.deviceFor(port)));
+    });
     // The port finds these out within a read of a tick; they are told once
     // the tick is over.
     connect(&MSComm1, &MSComm::lost, this, &Quorlin::portLost, Qt::QueuedConnection);
@@ -215,19 +231,28 @@ void Quorlin::saveEdits()
 
 void Quorlin::Timer1_Timer()
 {
+    // With the lines, the driver's count of their edges: a line that went on
+    // and off again since the last tick flashes its lamp.
+    const std::optional<EdgeCounts> counts = MSComm1.edgeCounts();
     // A failed read (no port open) ends the tick: the lamps hold their state.
     const auto cts = MSComm1.CTSHolding();
     if (!cts)
         return;
-    Picture1[2]->setVisible(*cts);
+    showLine(2, *cts, counts);
     const auto cd = MSComm1.CDHolding();
     if (!cd)
         return;
-    Picture1[0]->setVisible(*cd);
+    showLine(0, *cd, counts);
     const auto dsr = MSComm1.DSRHolding();
     if (!dsr)
         return;
-    Picture1[1]->setVisible(*dsr);
+    showLine(1, *dsr, counts);
+}
+
+void Quorlin::showLine(int row, bool on, const std::optional<EdgeCounts>& counts)
+{
+    const LineActivity::Row seen = m_activity.read(row, on, counts, LineActivity::Clock::now());
+    Picture2[row]->showLine(on, seen.pulses, seen.flash);
 }
 
 void Quorlin::chkOnTop_Click()
@@ -275,6 +300,7 @@ void Quorlin::Form_Unload()
     // Nothing of the program's runs after this: no tick, no reload, no
     // delayed save.
     Timer1.stop();
+    disconnect(&MSComm1, &MSComm::linesChanged, this, nullptr);
     m_recovery.stop();
     m_editSaver.stop();
     disconnect(&m_activation, nullptr, this, nullptr);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "monitor/ActivationWatch.h"
+#include "monitor/LineActivity.h"
 #include "monitor/PortRecovery.h"
 #include "platform/Platform.h"
 
@@ -12,6 +13,7 @@
 
 class frmAbout;
 class LampBox;
+class LineLog;
 class MSComm;
 class QAction;
 class QCheckBox;
@@ -35,6 +37,10 @@ public:
     explicit Quorlin(const Platform& platform);
     ~Quorlin() override;
 
+    // Records the lines' changes in `log` from the next port opened on; a
+    // log that cannot be written is told as a failed save of the settings is.
+    void setLineLog(LineLog& log);
+
 signals:
     // The exit path has run; the program should end now.
     void unloaded();
@@ -51,7 +57,9 @@ private:
     // the first activation nothing was loaded, and nothing is saved.
     void Form_Unload();
 
+    // Also run at once, between ticks, when the port says its lines changed.
     void Timer1_Timer();
+    void showLine(int row, bool on, const std::optional<EdgeCounts>& counts);
     void chkOnTop_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
@@ -115,6 +123,8 @@ private:
     ActivationWatch m_activation;
     QPointer<frmAbout> m_about;
     PortRecovery m_recovery;
+    LineActivity m_activity;
+    LineLog* m_lineLog = nullptr;
     QTimer m_editSaver;
     std::array<bool, 3> m_labelEdited{}; // rows typed into since the last save
     bool m_moved = false;                // moved by the user since the last save

@@ -4,6 +4,11 @@
 
 #include <QCoreApplication>
 
+#ifdef Q_OS_LINUX
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#endif
+
 namespace {
 
 QString tr(const char* text)
@@ -125,4 +130,26 @@ std::optional<bool> DeviceSerialLine::holding(QSerialPort::PinoutSignal line) co
     if (m_port.error() != QSerialPort::NoError || !m_port.isOpen())
         return std::nullopt;
     return lines.testFlag(line);
+}
+
+std::optional<EdgeCounts> DeviceSerialLine::edgeCounts() const
+{
+#ifdef Q_OS_LINUX
+    // Drivers of real UARTs and of the common USB adapters count; others
+    // answer EINVAL or ENOTTY.
+    serial_icounter_struct counts{};
+    if (m_port.isOpen() && ::ioctl(int(m_port.handle()), TIOCGICOUNT, &counts) == 0)
+        return EdgeCounts{std::uint32_t(counts.dcd), std::uint32_t(counts.dsr),
+                          std::uint32_t(counts.cts)};
+#endif
+    return std::nullopt;
+}
+
+int DeviceSerialLine::changeWaitDescriptor() const
+{
+#ifdef Q_OS_LINUX
+    if (m_port.isOpen())
+        return int(m_port.handle());
+#endif
+    return -1;
 }

@@ -29,6 +29,9 @@ public:
     std::optional<bool> carrierDetect() const override;
     std::optional<bool> dataSetReady() const override;
 
+    std::optional<EdgeCounts> edgeCounts() const override;
+    int changeWaitDescriptor() const override;
+
 private:
     bool refuse(const QString& reason);
     void errorOccurred(QSerialPort::SerialPortError error);

@@ -4,7 +4,9 @@
 
 MSComm::MSComm(DeviceForPort deviceForPort, LineFactory makeLine)
     : m_deviceForPort(std::move(deviceForPort)), m_makeLine(std::move(makeLine))
-{}
+{
+    connect(&m_watcher, &LineChangeWatcher::changed, this, &MSComm::linesChanged);
+}
 
 MSComm::~MSComm() = default;
 
@@ -36,11 +38,16 @@ bool MSComm::setPortOpen(bool open)
         return false;
     }
     m_line = std::move(line);
+    if (m_waitsForChanges)
+        m_watcher.start(m_line->changeWaitDescriptor());
+    emit opened();
     return true;
 }
 
 void MSComm::closeLine()
 {
+    // The watcher holds the device open too, and lets go of it first.
+    m_watcher.stop();
     if (m_line) {
         m_line->close();
         m_line.reset();
@@ -75,6 +82,11 @@ std::optional<bool> MSComm::CDHolding()
 std::optional<bool> MSComm::DSRHolding()
 {
     return holding(&SerialLine::dataSetReady);
+}
+
+std::optional<EdgeCounts> MSComm::edgeCounts() const
+{
+    return m_line ? m_line->edgeCounts() : std::nullopt;
 }
 
 std::optional<bool> MSComm::holding(std::optional<bool> (SerialLine::*read)() const)

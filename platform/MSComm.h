@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/LineChangeWatcher.h"
 #include "platform/SerialLine.h"
 
 #include <functional>
@@ -38,6 +39,11 @@ public:
     // Why the last open failed or the port was lost, in the system's words.
     QString failureReason() const { return m_failureReason; }
 
+    // Whether an open port whose driver can wait for a change of its lines
+    // is watched for one (linesChanged()); on until turned off. Takes effect
+    // at the next open.
+    void setWaitsForChanges(bool waits) { m_waitsForChanges = waits; }
+
     bool setRTSEnable(bool asserted);
     bool setDTREnable(bool asserted);
 
@@ -45,8 +51,16 @@ public:
     std::optional<bool> CTSHolding();
     std::optional<bool> CDHolding();
     std::optional<bool> DSRHolding();
+    // The driver's edge counts of the three lines; nullopt while the port is
+    // closed or when its driver counts none. A failure here is no loss.
+    std::optional<EdgeCounts> edgeCounts() const;
 
 signals:
+    // A port opened, by whatever caller.
+    void opened();
+    // An input line of the open port changed, or its device hung up; told
+    // at most once a frame, and only while watched (setWaitsForChanges).
+    void linesChanged();
     // The open port's device went away: found by a read, or by the line
     // itself meanwhile. The port is closed by then.
     void lost();
@@ -62,6 +76,8 @@ private:
     LineFactory m_makeLine;
     int m_commPort = 1;
     std::unique_ptr<SerialLine> m_line;
+    LineChangeWatcher m_watcher;
+    bool m_waitsForChanges = true;
     bool m_linesRead = false; // a read succeeded since the port opened
     bool m_unreadableSaid = false;
     bool m_lost = false;

@@ -1,7 +1,18 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <QString>
+
+// How often each input line has changed, on or off, since some moment of the
+// driver's choosing: a driver that counts sees every edge, also those of a
+// pulse too short for two reads of the line to catch. The counts wrap.
+struct EdgeCounts
+{
+    std::uint32_t carrierDetect = 0;
+    std::uint32_t dataSetReady = 0;
+    std::uint32_t clearToSend = 0;
+};
 
 // One kind of serial port: a device, the built-in loop-back plug, ...
 // Reads never wait for data. A read on a closed line fails (nullopt) rather
@@ -31,4 +42,11 @@ public:
     virtual std::optional<bool> clearToSend() const = 0;
     virtual std::optional<bool> carrierDetect() const = 0;
     virtual std::optional<bool> dataSetReady() const = 0;
+
+    // nullopt for a line whose driver counts no edges, or while closed.
+    virtual std::optional<EdgeCounts> edgeCounts() const { return std::nullopt; }
+    // A descriptor of the open line on which a thread may wait in the kernel
+    // for a change of CD, DSR or CTS (TIOCMIWAIT); -1 when the line offers
+    // none. Whether the driver answers the wait is found by waiting.
+    virtual int changeWaitDescriptor() const { return -1; }
 };

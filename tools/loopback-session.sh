@@ -2,7 +2,7 @@
 # settings store whose COM1 is the built-in loop-back plug, removed on exit
 # together with the Quorlin this script started.
 #   . tools/loopback-session.sh
-#   start_quorlin <executable>     sets pid and window (Quorlin's X window id)
+#   start_quorlin <executable> [arguments...]   sets pid and window (Quorlin's X window id)
 
 store=$(mktemp -d)
 pid=
@@ -17,7 +17,7 @@ mkdir -p "$store/Quorlin"
 printf '[Ports]\nCom1=loop://\n' >"$conf"
 
 start_quorlin() {
-    "$1" &
+    "$@" &
     pid=$!
     window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorlin$' | head -n 1) || {
         echo "Quorlin's window did not appear." >&2

@@ -32,6 +32,10 @@ private slots:
             << QStringLiteral("invalid value '%1' for --settings").arg(missingFolder);
         QTest::newRow("settings naming a folder")
             << QStringList{"--settings", QDir::tempPath()} << 2 << "for --settings";
+        QTest::newRow("log in a missing folder")
+            << QStringList{"--log", missingFolder} << 2
+            << QStringLiteral("invalid value '%1' for --log").arg(missingFolder);
+        QTest::newRow("log without a value") << QStringList{"--log"} << 2 << "'--log'";
         QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << "'colour'";
         QTest::newRow("stray argument") << QStringList{"COM1"} << 2 << "'COM1'";
     }

@@ -375,6 +375,30 @@ private slots:
         }
     }
 
+    void aPulseBetweenTicksFlashesItsLampAndIsCounted()
+    {
+        FakePlatform rig;
+        rig.port(1).edges = EdgeCounts{};
+        Quorlin window(rig.platform());
+        showAndActivate(window);
+        QVERIFY(nextTick(window));
+        const QLabel* cts = redLamp(window, 2);
+        // Clear To Send went on and off again between two ticks: green for a tick.
+        rig.port(1).edges->clearToSend = 2;
+        QVERIFY(nextTick(window));
+        QCOMPARE(greenRows(window), QList<bool>({false, false, true}));
+        QCOMPARE(cts->accessibleDescription(), "off, 1 pulse");
+        QCOMPARE(cts->toolTip(), "Clear To Send: off, 1 pulse");
+        QTRY_COMPARE(greenRows(window), QList<bool>({false, false, false}));
+        rig.port(1).edges->clearToSend = 6;
+        QTRY_COMPARE(cts->toolTip(), "Clear To Send: off, 3 pulses");
+
+        // Counted since the port opened.
+        action(window, "mnuCom1")->trigger();
+        QVERIFY(nextTick(window));
+        QCOMPARE(cts->toolTip(), "Clear To Send: off");
+    }
+
     void failedReadEndsTheTickAndLosesThePort()
     {
         FakePlatform rig;

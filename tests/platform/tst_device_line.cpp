@@ -18,6 +18,8 @@ private slots:
     void inputsFollowTheDevice_data();
     void inputsFollowTheDevice();
     void outputsReachTheDevice();
+    void edgesAsTheDriverCounts_data();
+    void edgesAsTheDriverCounts();
     void unplugClosesAndSaysLost();
     void refusedWithReason_data();
     void refusedWithReason();
@@ -71,6 +73,37 @@ void tst_DeviceLine::outputsReachTheDevice()
     QCOMPARE(m_lines.read(), QByteArray("RTS DTR"));
     QVERIFY(line.setRequestToSend(false));
     QCOMPARE(m_lines.read(), QByteArray("DTR"));
+}
+
+void tst_DeviceLine::edgesAsTheDriverCounts_data()
+{
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<bool>("counted");
+    QTest::addColumn<QList<std::uint32_t>>("edges"); // CD, DSR, CTS
+    QTest::newRow("counted") << QByteArray("CTS CTS=3 CD=1 RI=5") << true
+                             << QList<std::uint32_t>{1, 0, 3};
+    QTest::newRow("not counted") << QByteArray("CTS NOWAIT") << false << QList<std::uint32_t>{};
+}
+
+void tst_DeviceLine::edgesAsTheDriverCounts()
+{
+    QFETCH(QByteArray, lines);
+    QFETCH(bool, counted);
+    QFETCH(QList<std::uint32_t>, edges);
+    DeviceSerialLine line(m_pty->slavePath());
+    QVERIFY(line.open());
+    QVERIFY(m_lines.write(lines));
+    const std::optional<EdgeCounts> counts = line.edgeCounts();
+    QCOMPARE(counts.has_value(), counted);
+    if (counts)
+        QCOMPARE((QList<std::uint32_t>{counts->carrierDetect, counts->dataSetReady,
+                                       counts->clearToSend}),
+                 edges);
+    // Writing the outputs keeps the counts.
+    QVERIFY(line.setRequestToSend(true));
+    QCOMPARE(line.edgeCounts().has_value(), counted);
+    if (counts)
+        QCOMPARE(line.edgeCounts()->clearToSend, 3u);
 }
 
 void tst_DeviceLine::unplugClosesAndSaysLost()

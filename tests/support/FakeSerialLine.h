@@ -14,6 +14,7 @@ struct FakePort
     bool lost = false; // the device went away while open
     bool cts = false, cd = false, dsr = false;
     bool ctsFails = false, cdFails = false, dsrFails = false;
+    std::optional<EdgeCounts> edges; // a driver that counts none unless set
     bool isOpen = false, rts = false, dtr = false;
     int attempts = 0, opens = 0, closes = 0;
 
@@ -61,6 +62,10 @@ public:
     std::optional<bool> clearToSend() const override { return read(m_port.cts, m_port.ctsFails); }
     std::optional<bool> carrierDetect() const override { return read(m_port.cd, m_port.cdFails); }
     std::optional<bool> dataSetReady() const override { return read(m_port.dsr, m_port.dsrFails); }
+    std::optional<EdgeCounts> edgeCounts() const override
+    {
+        return m_port.isOpen ? m_port.edges : std::nullopt;
+    }
 
 private:
     std::optional<bool> read(bool level, bool fails) const

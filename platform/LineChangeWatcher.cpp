@@ -1,0 +1,143 @@
+#include "platform/LineChangeWatcher.h"
+
+#include <QMetaObject>
+
+#ifdef Q_OS_LINUX
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <mutex>
+#include <pthread.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+#endif
+
+using namespace std::chrono_literals;
+
+namespace {
+
+#ifdef Q_OS_LINUX
+// A thread blocked in TIOCMIWAIT does not wake when its descriptor is
+// closed; a signal does wake it. SIGURG is ignored by default, so one that
+// comes from elsewhere harms nothing either.
+constexpr int WakeSignal = SIGURG;
+
+void wakeUp(int) {}
+
+void installWakeSignal()
+{
+    static std::once_flag installed;
+    std::call_once(installed, [] {
+        struct sigaction action
+        {};
+        action.sa_handler = wakeUp;
+        sigemptyset(&action.sa_mask);
+        // No SA_RESTART: the interrupted wait returns EINTR instead of waiting on.
+        action.sa_flags = 0;
+        sigaction(WakeSignal, &action, nullptr);
+    });
+}
+#endif
+
+} // namespace
+
+LineChangeWatcher::LineChangeWatcher()
+{
+    m_pace.setSingleShot(true);
+    connect(&m_pace, &QTimer::timeout, this, &LineChangeWatcher::tell);
+}
+
+LineChangeWatcher::~LineChangeWatcher()
+{
+    stop();
+}
+
+bool LineChangeWatcher::start(int descriptor)
+{
+    stop();
+#ifdef Q_OS_LINUX
+    if (descriptor < 0)
+        return false;
+    // The device stays open for the thread until it has stopped waiting,
+    // however its owner closes its own descriptor meanwhile.
+    const int own = ::fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
+    if (own < 0)
+        return false;
+    installWakeSignal();
+    m_ended = false;
+    m_thread = std::thread([this, own] { watch(own); });
+    pthread_setname_np(m_thread.native_handle(), "quorlin-lines");
+    return true;
+#else
+    Q_UNUSED(descriptor);
+    return false;
+#endif
+}
+
+void LineChangeWatcher::stop()
+{
+    m_pace.stop();
+    if (!m_thread.joinable())
+        return;
+#ifdef Q_OS_LINUX
+    m_stopping = true;
+    // Sent until the thread has ended: a signal that comes just before the
+    // thread enters the wait does not interrupt it.
+    while (!m_ended) {
+        pthread_kill(m_thread.native_handle(), WakeSignal);
+        std::this_thread::sleep_for(1ms);
+    }
+#endif
+    m_thread.join();
+    m_stopping = false;
+    m_pending = false;
+}
+
+void LineChangeWatcher::watch(int descriptor)
+{
+#ifdef Q_OS_LINUX
+    for (;;) {
+        const int result = ::ioctl(descriptor, TIOCMIWAIT, TIOCM_CAR | TIOCM_DSR | TIOCM_CTS);
+        const int error = errno;
+        if (m_stopping)
+            break;
+        if (result == 0) {
+            post();
+            continue;
+        }
+        if (error == EINTR)
+            continue;
+        if (error == EIO)
+            post();
+        break;
+    }
+    ::close(descriptor);
+#else
+    Q_UNUSED(descriptor);
+#endif
+    m_ended = true;
+}
+
+void LineChangeWatcher::post()
+{
+    if (!m_pending.exchange(true))
+        QMetaObject::invokeMethod(this, &LineChangeWatcher::arrived, Qt::QueuedConnection);
+}
+
+void LineChangeWatcher::arrived()
+{
+    const auto since = std::chrono::milliseconds(m_sinceTold.isValid() ? m_sinceTold.elapsed()
+                                                                       : MinimumInterval.count());
+    if (since < MinimumInterval)
+        m_pace.start(MinimumInterval - since);
+    else
+        tell();
+}
+
+void LineChangeWatcher::tell()
+{
+    // Changes from now on are news again: the listener reads the lines after this.
+    m_pending = false;
+    m_sinceTold.start();
+    emit changed();
+}
