@@ -23,6 +23,7 @@ eventually() { # eventually <command...>: true once the command succeeds, within
 green_lamps() { import -window "$window" png:- | convert png:- -fill black +opaque '#00FD00' \
     -fill white -opaque '#00FD00' -format '%[fx:round(mean*w*h)]' info:; }
 three_green() { [ "$(green_lamps)" = 3 ]; }
+green_is() { [ "$(green_lamps)" = "$1" ]; }
 # Keys go to the window that has the keyboard: give it to Quorlin and make
 # sure it took it before typing. --sync alone would wait for ever.
 focus_quorlin() {
@@ -38,6 +39,10 @@ menu_shown() {
     return 1
 }
 stored() { grep -qx "$1" "$conf"; } # stored <line>: the settings file holds that line
+# Quorlin's windows on the screen: its main window, and a message box over it.
+quorlin_windows() { xdotool search --onlyvisible --name '^Quorlin$' | wc -l; }
+one_message() { [ "$(quorlin_windows)" = 2 ]; }
+no_message() { [ "$(quorlin_windows)" = 1 ]; }
 exited() { ! kill -0 "$pid" 2>/dev/null; }
 report() { # the closing line, and the script's exit status
     echo "$passed passed, $failed failed"

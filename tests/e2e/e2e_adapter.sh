@@ -11,22 +11,9 @@ modem_lines=$2
 here=$(dirname "$0")
 . "$here/../../tools/loopback-session.sh"
 . "$here/checks.sh"
+. "$here/fake_adapter.sh"
 
-link=$store/ttyAdapter
-lines=$store/lines
-coproc adapter { exec python3 "$here/fake_adapter.py" "$link"; }
-tell_adapter() { # tell_adapter <command...>: true once the adapter has done it
-    echo "$*" >&"${adapter[1]}"
-    local reply
-    read -r reply <&"${adapter[0]}" && [ "$reply" = ok ]
-}
-read -r _ <&"${adapter[0]}" # plugged in
-set_lines() { printf '%s\n' "$*" >"$lines.new" && mv "$lines.new" "$lines"; }
 asserted() { grep -qw RTS "$lines" && grep -qw DTR "$lines"; }
-green_is() { [ "$(green_lamps)" = "$1" ]; }
-quorlin_windows() { xdotool search --onlyvisible --name '^Quorlin$' | wc -l; }
-one_message() { [ "$(quorlin_windows)" = 2 ]; }
-no_message() { [ "$(quorlin_windows)" = 1 ]; }
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
 rss_kib() { awk '/^VmRSS/ { print $2 }' "/proc/$pid/status"; }
 

@@ -14,25 +14,14 @@ lamp_pixel=$3
 here=$(dirname "$0")
 . "$here/../../tools/loopback-session.sh"
 . "$here/checks.sh"
+. "$here/fake_adapter.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
-link=$store/ttyAdapter
-lines=$store/lines
 log=$store/lines.log
-coproc adapter { exec python3 "$here/fake_adapter.py" "$link"; }
-tell_adapter() { # tell_adapter <command...>: true once the adapter has done it
-    echo "$*" >&"${adapter[1]}"
-    local reply
-    read -r reply <&"${adapter[0]}" && [ "$reply" = ok ]
-}
-read -r _ <&"${adapter[0]}" # plugged in
-set_lines() { printf '%s\n' "$*" >"$lines.new" && mv "$lines.new" "$lines"; }
-green_is() { [ "$(green_lamps)" = "$1" ]; }
 logged() { sed 's/^[0-9]\{4\}-[0-9][0-9]-[0-9][0-9]T[0-9:]\{8\}\.[0-9]\{3\} //' "$log" | grep -qxF "$1"; }
 watching() { grep -qx quorlin-lines /proc/"$pid"/task/*/comm 2>/dev/null; }
 not_watching() { ! watching; }
 reads() { grep -qxF "$1" <<<"$("$here/accessible_tree.py" Quorlin)"; }
-one_message() { [ "$(xdotool search --onlyvisible --name '^Quorlin$' | wc -l)" = 2 ]; }
 opened_all_off() { # opened_all_off <n>: the log names the port opened n times, all lines off
     [ "$(grep -c " Com1 $link opened: CD off DSR off CTS off$" "$log")" = "$1" ]
 }

@@ -11,9 +11,6 @@ here=$(dirname "$0")
 . "$here/../../tools/loopback-session.sh"
 . "$here/checks.sh"
 
-quorlin_windows() { xdotool search --onlyvisible --name '^Quorlin$' | wc -l; }
-one_message() { [ "$(quorlin_windows)" = 2 ]; }
-no_message() { [ "$(quorlin_windows)" = 1 ]; }
 ports_dialog() { xdotool search --onlyvisible --name '^Ports$' 2>/dev/null | head -n 1; }
 dialog_has_the_keyboard() { [ -n "$(ports_dialog)" ] && [ "$(xdotool getactivewindow)" = "$(ports_dialog)" ]; }
 dialog_closed() { [ -z "$(ports_dialog)" ]; }

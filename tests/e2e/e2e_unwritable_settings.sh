@@ -23,9 +23,6 @@ else
     chmod a-w "$store/Quorlin" "$conf"
 fi
 
-quorlin_windows() { xdotool search --onlyvisible --name '^Quorlin$' | wc -l; }
-one_message() { [ "$(quorlin_windows)" = 2 ]; }
-message_gone() { [ "$(quorlin_windows)" = 1 ]; }
 
 start_quorlin "$quorlin"
 check "all three rows turn green" eventually three_green
@@ -35,7 +32,7 @@ xdotool type --window "$window" --delay 20 'CTS'
 check "the failed save is told" eventually one_message
 message=$(xdotool search --onlyvisible --name '^Quorlin$' | grep -vx "$window")
 wmctrl -i -c "$message"
-check "the message is dismissed" eventually message_gone
+check "the message is dismissed" eventually no_message
 xdotool windowactivate --sync "$window"
 xdotool type --window "$window" --delay 20 ' again'
 # A second message would be a modal box that keeps the window from closing.

@@ -1,0 +1,15 @@
+# Sourced by the end-to-end scripts that plug in a fake serial adapter: a
+# pseudo-terminal behind the link $link, which fake_adapter.py unplugs, plugs
+# in and floods on command, and whose modem lines the preloaded library reads
+# from the file $lines.
+#   . fake_adapter.sh      (after loopback-session.sh, with $here the e2e folder)
+link=$store/ttyAdapter
+lines=$store/lines
+coproc adapter { exec python3 "$here/fake_adapter.py" "$link"; }
+tell_adapter() { # tell_adapter <command...>: true once the adapter has done it
+    echo "$*" >&"${adapter[1]}"
+    local reply
+    read -r reply <&"${adapter[0]}" && [ "$reply" = ok ]
+}
+read -r _ <&"${adapter[0]}" # plugged in
+set_lines() { printf '%s\n' "$*" >"$lines.new" && mv "$lines.new" "$lines"; }
