@@ -10,6 +10,7 @@ packages=(
     desktop-file-utils appstream
     dpkg-dev file lintian
     at-spi2-core dbus-daemon python3 python3-pyatspi
+    libtelnet-dev python3-serial
 )
 
 missing=()
