@@ -1,5 +1,7 @@
 #include "platform/DeviceName.h"
 
+#include "platform/Rfc2217Address.h"
+
 #include <QDir>
 
 namespace DeviceName {
@@ -10,6 +12,8 @@ bool isAcceptable(const QString& name)
 {
     if (name == Loopback)
         return true;
+    if (isRfc2217Device(name))
+        return parseRfc2217Address(name).has_value();
     // Any absolute path may name a device node, present or not: an adapter
     // can be mapped before it is plugged in.
     return QDir::isAbsolutePath(name);
@@ -17,7 +21,9 @@ bool isAcceptable(const QString& name)
 
 QString acceptedKinds()
 {
-    return QStringLiteral("a device path such as /dev/ttyUSB0, or %1").arg(Loopback);
+    return QStringLiteral("a device path such as /dev/ttyUSB0, %1, or a port server "
+                          "as rfc2217://HOST:PORT")
+        .arg(Loopback);
 }
 
 } // namespace DeviceName

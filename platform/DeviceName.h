@@ -9,7 +9,7 @@ namespace DeviceName {
 inline constexpr QLatin1String Loopback{"loop://"};
 
 // Whether the text names a device of a kind the program can open: an
-// absolute device path or the loop-back plug.
+// absolute device path, the loop-back plug or a port server's address.
 bool isAcceptable(const QString& name);
 
 // The kinds isAcceptable() takes, for a message that asks for one of them.

@@ -3,6 +3,8 @@
 #include "platform/DeviceName.h"
 #include "platform/DeviceSerialLine.h"
 #include "platform/LoopbackSerialLine.h"
+#include "platform/Rfc2217Address.h"
+#include "platform/Rfc2217SerialLine.h"
 
 std::unique_ptr<SerialLine> makeSerialLine(const QString& device)
 {
@@ -10,5 +12,10 @@ std::unique_ptr<SerialLine> makeSerialLine(const QString& device)
         return nullptr;
     if (device == DeviceName::Loopback)
         return std::make_unique<LoopbackSerialLine>();
+    if (isRfc2217Device(device)) {
+        // A mistyped address names no port rather than a device file.
+        const std::optional<Rfc2217Address> address = parseRfc2217Address(device);
+        return address ? std::make_unique<Rfc2217SerialLine>(*address) : nullptr;
+    }
     return std::make_unique<DeviceSerialLine>(device);
 }

@@ -82,6 +82,9 @@ private slots:
         QTest::newRow("a relative path") << 4 << "ttyUSB0" << QString();
         QTest::newRow("a Windows port") << 6 << "COM3" << QString();
         QTest::newRow("the plug misspelt") << 3 << "loop:/" << QString();
+        QTest::newRow("a port server") << 7 << "rfc2217://127.0.0.1:2217"
+                                       << "rfc2217://127.0.0.1:2217";
+        QTest::newRow("a port server without its port") << 7 << "rfc2217://host" << QString();
         QTest::newRow("an unknown scheme") << 8 << "tcp://127.0.0.1:7000" << QString();
     }
     void typedValues()

@@ -16,6 +16,7 @@ private slots:
 
     void closedLineFailsQuietly_data();
     void closedLineFailsQuietly();
+    void noDeviceMakesNoLine_data();
     void noDeviceMakesNoLine();
 
 private:
@@ -41,6 +42,7 @@ void tst_SerialLines::closedLineFailsQuietly_data()
     QTest::newRow("loop-back plug, closed") << "loop://" << true;
     QTest::newRow("pseudo-terminal, never opened") << m_pty.slavePath() << false;
     QTest::newRow("pseudo-terminal, closed") << m_pty.slavePath() << true;
+    QTest::newRow("port server, never opened") << "rfc2217://127.0.0.1:2217" << false;
 }
 
 void tst_SerialLines::closedLineFailsQuietly()
@@ -63,9 +65,18 @@ void tst_SerialLines::closedLineFailsQuietly()
     QVERIFY(!line->setDataTerminalReady(true));
 }
 
+void tst_SerialLines::noDeviceMakesNoLine_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::newRow("nothing") << QString();
+    // Not a device file of that name either.
+    QTest::newRow("port server without a port") << "rfc2217://localhost";
+}
+
 void tst_SerialLines::noDeviceMakesNoLine()
 {
-    QVERIFY(!makeSerialLine(QString()));
+    QFETCH(QString, device);
+    QVERIFY(!makeSerialLine(device));
 }
 
 QTEST_GUILESS_MAIN(tst_SerialLines)

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# End to end with a port server: COM1 mapped to rfc2217://127.0.0.1:PORT,
+# served by pyserial's own example server (a copy bound to 127.0.0.1) on its
+# loop-back port, where CTS follows RTS, DSR follows DTR and CD is on. The
+# lamps light; the server stopping is told once and costs little while the
+# program waits; the server back brings the lamps back by itself.
+#   e2e_rfc2217.sh <quorlin executable>   (on an X display with openbox)
+set -euo pipefail
+quorlin=$1
+here=$(dirname "$0")
+. "$here/../../tools/loopback-session.sh"
+. "$here/checks.sh"
+
+example=$(dpkg -L python3-serial | grep '/examples/rfc2217_server.py$')
+server=$store/rfc2217_server.py
+sed "s/srv.bind(('', /srv.bind(('127.0.0.1', /" "$example" >"$server"
+grep -q "srv.bind(('127.0.0.1', " "$server" || {
+    echo "pyserial's example server no longer binds as expected." >&2
+    exit 1
+}
+port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+log=$store/server.log
+server_pid=
+start_server() { # in the background, for two minutes at most
+    timeout 120 /usr/bin/python3 "$server" -v -p "$port" loop:// 2>>"$log" &
+    server_pid=$!
+}
+stop_server() { [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null && wait "$server_pid" || true; }
+trap 'stop_server; stop_loopback_session' EXIT
+listening() { [ "$(grep -c 'TCP/IP port' "$log")" = "$1" ]; }
+agreements_are() { [ "$(grep -c 'client accepts RFC 2217' "$log")" = "$1" ]; }
+quorlin_windows() { xdotool search --onlyvisible --name '^Quorlin$' | wc -l; }
+one_message() { [ "$(quorlin_windows)" = 2 ]; }
+no_message() { [ "$(quorlin_windows)" = 1 ]; }
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
+
+: >"$log"
+start_server
+check "the server listens" eventually listening 1
+printf '[Ports]\nCom1=rfc2217://127.0.0.1:%s\n' "$port" >"$conf"
+start_quorlin "$quorlin"
+check "the server's loop-back lights all three lamps" eventually three_green
+check "no message on a good open" no_message
+
+# The server stops: one message; the waiting costs under a tenth of a core.
+stop_server
+check "the lost connection is told" eventually one_message
+message=$(xdotool search --onlyvisible --name '^Quorlin$' | grep -vx "$window")
+wmctrl -i -c "$message"
+check "the message is dismissed" eventually no_message
+before=$(cpu_ticks)
+sleep 3
+after=$(cpu_ticks)
+check "waiting costs under 10 % of a core" [ $((after - before)) -lt $((3 * $(getconf CLK_TCK) / 10)) ]
+
+# The server back on the same port: the program connects again by itself,
+# agrees the option again and shows the lines, with no word.
+start_server
+check "the server listens again" eventually listening 2
+check "the option is agreed again" eventually agreements_are 2
+check "all three lamps are lit" eventually three_green
+# Any message from the failed attempts meanwhile would still be up.
+check "neither the failed attempts nor the reconnect are told" no_message
+
+report
