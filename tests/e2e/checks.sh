@@ -43,6 +43,20 @@ stored() { grep -qx "$1" "$conf"; } # stored <line>: the settings file holds tha
 quorlin_windows() { xdotool search --onlyvisible --name '^Quorlin$' | wc -l; }
 one_message() { [ "$(quorlin_windows)" = 2 ]; }
 no_message() { [ "$(quorlin_windows)" = 1 ]; }
+dismiss_message() { # closes the message box over Quorlin's window
+    local message
+    message=$(xdotool search --onlyvisible --name '^Quorlin$' | grep -vx "$window") &&
+        wmctrl -i -c "$message"
+}
+# Quorlin's processor time so far, in clock ticks, and whether it uses under a
+# tenth of a core over the next 3 s.
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
+idles_for_3s() {
+    local before
+    before=$(cpu_ticks)
+    sleep 3
+    [ $(($(cpu_ticks) - before)) -lt $((3 * $(getconf CLK_TCK) / 10)) ]
+}
 exited() { ! kill -0 "$pid" 2>/dev/null; }
 report() { # the closing line, and the script's exit status
     echo "$passed passed, $failed failed"

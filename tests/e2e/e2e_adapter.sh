@@ -14,7 +14,6 @@ here=$(dirname "$0")
 . "$here/fake_adapter.sh"
 
 asserted() { grep -qw RTS "$lines" && grep -qw DTR "$lines"; }
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
 rss_kib() { awk '/^VmRSS/ { print $2 }' "/proc/$pid/status"; }
 
 printf '[Ports]\nCom1=%s\n' "$link" >"$conf"
@@ -33,13 +32,9 @@ check "all three lines light all three lamps" eventually three_green
 # lamps hold their three greens meanwhile.
 tell_adapter unplug
 check "the unplug is told" eventually one_message
-message=$(xdotool search --onlyvisible --name '^Quorlin$' | grep -vx "$window")
-wmctrl -i -c "$message"
+dismiss_message
 check "the message is dismissed" eventually no_message
-before=$(cpu_ticks)
-sleep 3
-after=$(cpu_ticks)
-check "waiting costs under 10 % of a core" [ $((after - before)) -lt $((3 * $(getconf CLK_TCK) / 10)) ]
+check "waiting costs under 10 % of a core" idles_for_3s
 
 # Plugged in again under the same name: the lamps follow the new lines with
 # no word and no click, and the outputs are asserted again.

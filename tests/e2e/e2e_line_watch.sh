@@ -25,11 +25,6 @@ reads() { grep -qxF "$1" <<<"$("$here/accessible_tree.py" Quorlin)"; }
 opened_all_off() { # opened_all_off <n>: the log names the port opened n times, all lines off
     [ "$(grep -c " Com1 $link opened: CD off DSR off CTS off$" "$log")" = "$1" ]
 }
-dismiss_message() {
-    local message
-    message=$(xdotool search --onlyvisible --name '^Quorlin$' | grep -vx "$window") &&
-        wmctrl -i -c "$message"
-}
 about_shown() { xdotool search --onlyvisible --name '^About Quorlin' >/dev/null; }
 
 printf '[Ports]\nCom1=%s\n' "$link" >"$conf"

@@ -18,8 +18,7 @@ dialog_closed() { [ -z "$(ports_dialog)" ]; }
 printf '[Ports]\nCom2=%s\n\n[Settings]\nComPort=2\n' "$store/no-adapter" >"$conf"
 start_quorlin "$quorlin"
 check "the missing device is told" eventually one_message
-message=$(xdotool search --onlyvisible --name '^Quorlin$' | grep -vx "$window")
-wmctrl -i -c "$message"
+dismiss_message
 check "the message is dismissed" eventually no_message
 
 check "Quorlin has the keyboard" focus_quorlin

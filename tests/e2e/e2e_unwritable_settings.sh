@@ -30,8 +30,7 @@ xdotool windowactivate --sync "$window"
 xdotool key --window "$window" --clearmodifiers Tab
 xdotool type --window "$window" --delay 20 'CTS'
 check "the failed save is told" eventually one_message
-message=$(xdotool search --onlyvisible --name '^Quorlin$' | grep -vx "$window")
-wmctrl -i -c "$message"
+dismiss_message
 check "the message is dismissed" eventually no_message
 xdotool windowactivate --sync "$window"
 xdotool type --window "$window" --delay 20 ' again'
