@@ -1,8 +1,8 @@
 #include "about/frmAbout.h"
 
 #include "AppIdentity.h"
-#include "platform/ScreenTwips.h"
-#include "platform/TaskbarButton.h"
+#include "platform/desktop/ScreenTwips.h"
+#include "platform/desktop/TaskbarButton.h"
 
 #include <algorithm>
 #include <QLabel>

@@ -1,5 +1,7 @@
 #include "monitor/LampBox.h"
 
+#include "platform/desktop/ScrollBarColour.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -7,22 +9,7 @@
 #include <QPalette>
 #include <QPixmap>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace {
-QColor scrollBarColour()
-{
-#ifdef Q_OS_WIN
-    const COLORREF colour = GetSysColor(COLOR_SCROLLBAR);
-    return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));
-#else
-    // Desktops other than Windows name no scroll-bar colour of their own; the
-    // button colour is what their scroll bars are drawn in.
-    return QGuiApplication::palette().color(QPalette::Button);
-#endif
-}
 
 // A lamp reads as one image: the lit lamp lying over it is part of what it
 // says, not an object of its own.

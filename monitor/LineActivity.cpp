@@ -4,16 +4,11 @@
 
 namespace {
 
-const std::array<QLatin1String, 3> ShortName{QLatin1String("CD"), QLatin1String("DSR"),
-                                             QLatin1String("CTS")};
-
 std::optional<std::uint32_t> edgesOf(int row, const std::optional<EdgeCounts>& counts)
 {
     if (!counts)
         return std::nullopt;
-    const std::array<std::uint32_t, 3> byRow{counts->carrierDetect, counts->dataSetReady,
-                                             counts->clearToSend};
-    return byRow[row];
+    return counts->of(InputLines[row].line);
 }
 
 } // namespace
@@ -35,7 +30,7 @@ LineActivity::Row LineActivity::read(int row, bool on, const std::optional<EdgeC
     if (!m_openingLogged)
         logOpening(row, on);
     else if (m_log && (reading.changed || reading.edges > 0))
-        m_log->lineChanged(ShortName[row], on, reading.edges);
+        m_log->lineChanged(InputLines[row].shortName, on, reading.edges);
 
     // Ticks come as often as the lines change: a flash outlasts the ones
     // that follow it closely, but not a change of the line it stands for.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "monitor/PulseCounter.h"
-#include "platform/SerialLine.h"
+#include "platform/serial/SerialLine.h"
 
 #include <array>
 #include <chrono>

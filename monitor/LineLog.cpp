@@ -43,18 +43,15 @@ void LineLog::append(const QString& text)
     // event however the program ends.
     const QByteArray line = (stamp + QLatin1Char(' ') + text + QLatin1Char('\n')).toUtf8();
     if (openFile() && m_file.write(line) == line.size() && m_file.flush()) {
-        m_failing = false;
+        m_latch.succeeded();
         return;
     }
     const QString reason = m_file.errorString();
     // Opened afresh for the next line: the folder may be back by then.
     m_file.close();
-    if (m_failing)
-        return;
-    m_failing = true;
-    if (m_onFailed)
-        m_onFailed(QStringLiteral("The log could not be written to %1: %2")
-                       .arg(m_fileName == QLatin1String("-") ? QStringLiteral("standard output")
-                                                             : m_fileName,
-                            reason));
+    if (m_latch.failed())
+        emit failed(QStringLiteral("The log could not be written to %1: %2")
+                        .arg(m_fileName == QLatin1String("-") ? QStringLiteral("standard output")
+                                                              : m_fileName,
+                             reason));
 }

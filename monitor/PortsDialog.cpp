@@ -1,8 +1,8 @@
 #include "monitor/PortsDialog.h"
 
-#include "platform/DeviceName.h"
 #include "platform/MessageBox.h"
-#include "platform/PortMap.h"
+#include "platform/serial/DeviceName.h"
+#include "settings/PortMap.h"
 
 #include <algorithm>
 #include <QAbstractItemView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SerialDeviceInfo.h"
+#include "platform/serial/SerialDeviceInfo.h"
 
 #include <chrono>
 #include <QDialog>

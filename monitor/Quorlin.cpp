@@ -6,12 +6,14 @@
 #include "monitor/LampBox.h"
 #include "monitor/LineLog.h"
 #include "monitor/PortMessages.h"
-#include "monitor/WindowPlacement.h"
+#include "monitor/PortsDialog.h"
+#include "monitor/StoredPosition.h"
+#include "platform/desktop/ScreenTwips.h"
+#include "platform/desktop/WindowZOrder.h"
 #include "platform/MessageBox.h"
-#include "platform/MSComm.h"
-#include "platform/ScreenTwips.h"
-#include "platform/WindowZOrder.h"
+#include "platform/serial/MSComm.h"
 #include "settings/NumberText.h"
+#include "settings/PortMap.h"
 #include "settings/SettingsSchema.h"
 
 #include <QAction>
@@ -30,7 +32,7 @@ Quorlin::Quorlin(const Platform& platform)
       m_activation(
           *this,
           [this](const QWindow* window) { return m_about && m_about->windowHandle() == window; }),
-      m_recovery(platform.serial)
+      m_session(platform.serial)
 {
     setObjectName(QStringLiteral("Quorlin"));
     setWindowTitle(AppIdentity::title());
@@ -49,41 +51,34 @@ Quorlin::Quorlin(const Platform& platform)
     Timer1.setParent(this);
     Timer1.setInterval(PollInterval);
     Timer1.start();
-    m_recovery.setParent(this);
+    m_session.setParent(this);
     m_editSaver.setSingleShot(true);
     m_editSaver.setInterval(EditSaveDelay);
 }
 
 Quorlin::~Quorlin()
 {
-    m_platform.store.setSaveFailureHandler({});
-    if (m_lineLog)
-        m_lineLog->setFailureHandler({});
     delete m_about;
 }
 
 void Quorlin::setLineLog(LineLog& log)
 {
-    m_lineLog = &log;
-    m_activity.setLog(&log);
-    log.setFailureHandler(
-        [this](const QString& message) { m_platform.messages.show(this, message); });
+    m_session.setLog(&log);
+    connect(&log, &LineLog::failed, this, &Quorlin::tell);
+}
+
+void Quorlin::tell(const QString& message)
+{
+    m_platform.messages.show(this, message);
 }
 
 void Quorlin::connectHandlers()
 {
     connect(&m_activation, &ActivationWatch::activated, this, &Quorlin::Form_Activate);
     connect(&Timer1, &QTimer::timeout, this, &Quorlin::Timer1_Timer);
-    connect(&MSComm1, &MSComm::linesChanged, this, &Quorlin::Timer1_Timer);
-    connect(&MSComm1, &MSComm::opened, this, [this] {
-        const int port = MSComm1.commPort();
-        m_activity.restart(QStringLiteral("Com%1 %2").arg(port).arg(MSComm1.deviceFor(port)));
-    });
-    // The port finds these out within a read of a tick; they are told once
-    // the tick is over.
-    connect(&MSComm1, &MSComm::lost, this, &Quorlin::portLost, Qt::QueuedConnection);
-    connect(&MSComm1, &MSComm::linesUnreadable, this, &Quorlin::portLinesUnreadable,
-            Qt::QueuedConnection);
+    connect(&m_session, &PortSession::linesChanged, this, &Quorlin::Timer1_Timer);
+    connect(&m_session, &PortSession::lost, this, &Quorlin::portNotAvailable);
+    connect(&m_session, &PortSession::linesUnreadable, this, &Quorlin::portLinesUnreadable);
     connect(chkOnTop, &QCheckBox::toggled, this, &Quorlin::chkOnTop_Click);
     connect(mnuExit, &QAction::triggered, this, &Quorlin::mnuExit_Click);
     connect(mnuAbout, &QAction::triggered, this, &Quorlin::mnuAbout_Click);
@@ -101,8 +96,7 @@ void Quorlin::connectHandlers()
     for (int row = 0; row < 3; ++row)
         connect(labelBoxes()[row], &QLineEdit::textEdited, this, [this, row] { labelEdited(row); });
     connect(&m_editSaver, &QTimer::timeout, this, &Quorlin::saveEdits);
-    m_platform.store.setSaveFailureHandler(
-        [this](const QString& message) { m_platform.messages.show(this, message); });
+    connect(&m_platform.store, &SettingsStore::saveFailed, this, &Quorlin::tell);
 }
 
 void Quorlin::Form_Activate()
@@ -131,36 +125,19 @@ void Quorlin::Form_Activate()
         }
     }
 
-    // The normal path takes over from waiting for a lost port.
-    m_recovery.stop();
-    if (MSComm1.portOpen())
-        MSComm1.setPortOpen(false);
     // Text that is no port number (typed into the store by hand) names port 0,
-    // which no device answers to, so the open below fails and says so.
-    MSComm1.setCommPort(NumberText::toInt16(strComPort).value_or(0));
-    if (!MSComm1.setPortOpen(true)) {
-        m_platform.messages.show(this, PortMessages::notAvailable(strComPort),
-                                 MSComm1.failureReason());
-        return;
-    }
-    MSComm1.setRTSEnable(true);
-    MSComm1.setDTREnable(true);
+    // which no device answers to, so the open fails and says so.
+    if (!m_session.open(NumberText::toInt16(strComPort).value_or(0)))
+        portNotAvailable();
 }
 
-void Quorlin::portLost()
+void Quorlin::portNotAvailable()
 {
-    // Waiting starts before the message, so the port comes back even while
-    // the message is still up.
-    if (!MSComm1.isLost())
-        return;
-    m_recovery.start();
-    m_platform.messages.show(this, PortMessages::notAvailable(strComPort), MSComm1.failureReason());
+    m_platform.messages.show(this, PortMessages::notAvailable(strComPort), MSComm1.errorString());
 }
 
 void Quorlin::portLinesUnreadable()
 {
-    if (!MSComm1.portOpen())
-        return;
     // Red, as at start-up: what the lamps showed was another port's state.
     for (LampBox* green : Picture1)
         green->hide();
@@ -169,32 +146,11 @@ void Quorlin::portLinesUnreadable()
 
 void Quorlin::restorePosition()
 {
-    const SettingsStore& store = m_platform.store;
-    const auto left = NumberText::toSingle(SettingsSchema::read(store, Key::PositionLeft));
-    const auto top = NumberText::toSingle(SettingsSchema::read(store, Key::PositionTop));
-    // A text that is no number leaves that edge where it is.
-    const double x = left ? *left / Twips::perPixelX(this) : pos().x();
-    const double y = top ? *top / Twips::perPixelY(this) : pos().y();
-
-    QList<QRect> screens;
-    for (const QScreen* screen : QGuiApplication::screens())
-        screens.append(screen->geometry());
-    const QRect fallback = QGuiApplication::primaryScreen()->availableGeometry();
-
     // From the first activation on, every move of the window is stored, but
     // this one only puts back what the store already holds.
     m_savesMoves = false;
-    move(WindowPlacement::onScreen(x, y, frameGeometry().size(), screens, fallback));
+    move(StoredPosition::read(m_platform.store, *this));
     m_savesMoves = true;
-}
-
-void Quorlin::savePosition()
-{
-    SettingsStore& store = m_platform.store;
-    SettingsSchema::write(store, Key::PositionLeft,
-                          NumberText::fromNumber(pos().x() * Twips::perPixelX(this)));
-    SettingsSchema::write(store, Key::PositionTop,
-                          NumberText::fromNumber(pos().y() * Twips::perPixelY(this)));
 }
 
 void Quorlin::moveEvent(QMoveEvent* event)
@@ -219,7 +175,7 @@ void Quorlin::saveEdits()
 {
     m_editSaver.stop();
     if (m_moved)
-        savePosition();
+        StoredPosition::write(m_platform.store, *this);
     m_moved = false;
     for (int row = 0; row < 3; ++row) {
         if (m_labelEdited[row])
@@ -231,28 +187,12 @@ void Quorlin::saveEdits()
 
 void Quorlin::Timer1_Timer()
 {
-    // With the lines, the driver's count of their edges: a line that went on
-    // and off again since the last tick flashes its lamp.
-    const std::optional<EdgeCounts> counts = MSComm1.edgeCounts();
-    // A failed read (no port open) ends the tick: the lamps hold their state.
-    const auto cts = MSComm1.CTSHolding();
-    if (!cts)
-        return;
-    showLine(2, *cts, counts);
-    const auto cd = MSComm1.CDHolding();
-    if (!cd)
-        return;
-    showLine(0, *cd, counts);
-    const auto dsr = MSComm1.DSRHolding();
-    if (!dsr)
-        return;
-    showLine(1, *dsr, counts);
-}
-
-void Quorlin::showLine(int row, bool on, const std::optional<EdgeCounts>& counts)
-{
-    const LineActivity::Row seen = m_activity.read(row, on, counts, LineActivity::Clock::now());
-    Picture2[row]->showLine(on, seen.pulses, seen.flash);
+    // A line whose read failed (no port open) holds its lamp's state.
+    const PortSession::Readings lines = m_session.readLines();
+    for (int row = 0; row < 3; ++row) {
+        if (const auto& line = lines[row])
+            Picture2[row]->showLine(line->on, line->pulses, line->flash);
+    }
 }
 
 void Quorlin::chkOnTop_Click()
@@ -300,13 +240,12 @@ void Quorlin::Form_Unload()
     // Nothing of the program's runs after this: no tick, no reload, no
     // delayed save.
     Timer1.stop();
-    disconnect(&MSComm1, &MSComm::linesChanged, this, nullptr);
-    m_recovery.stop();
+    m_session.end();
     m_editSaver.stop();
     disconnect(&m_activation, nullptr, this, nullptr);
     if (m_loaded) {
         SettingsStore& store = m_platform.store;
-        savePosition();
+        StoredPosition::write(m_platform.store, *this);
         SettingsSchema::write(store, Key::OnTop, onTopState());
         for (int row = 0; row < 3; ++row)
             SettingsSchema::write(store, SettingsSchema::statusKey(row), labelBoxes()[row]->text());
@@ -318,8 +257,7 @@ void Quorlin::Form_Unload()
 void Quorlin::mnuAbout_Click()
 {
     // Closed by the program, a lost port is lost no more: nothing waits for it.
-    m_recovery.stop();
-    MSComm1.setPortOpen(false);
+    m_session.close();
     if (!m_about)
         m_about = new frmAbout(m_platform.registry, m_platform.programs, m_platform.messages);
     m_about->show();
@@ -330,4 +268,48 @@ void Quorlin::mnuAbout_Click()
 void Quorlin::mnuIndex_Click()
 {
     showHelpFile(m_platform.helpFile, m_platform.help, m_platform.messages, this);
+}
+
+void Quorlin::portCommand(int k)
+{
+    strComPort = QString::number(k);
+    UncheckComMenus();
+    mnuComItem[k - 1]->setChecked(true);
+    SettingsSchema::write(m_platform.store, SettingsSchema::Key::ComPort, strComPort);
+    Form_Activate();
+}
+
+void Quorlin::UncheckComMenus()
+{
+    for (QAction* port : mnuComItem)
+        port->setChecked(false);
+}
+
+void Quorlin::showPortDevices()
+{
+    const QList<SerialDeviceInfo> present = m_platform.presentDevices();
+    for (int k = 1; k <= PortCount; ++k) {
+        const QString device = MSComm1.deviceFor(k);
+        QString tip =
+            QStringLiteral("Com%1: %2").arg(k).arg(device.isEmpty() ? tr("no device") : device);
+        if (const SerialDeviceInfo* adapter = findDevice(present, device);
+            adapter && !adapter->description.isEmpty())
+            tip += QStringLiteral(", ") + adapter->description;
+        mnuComItem[k - 1]->setToolTip(tip);
+        mnuComItem[k - 1]->setStatusTip(tip);
+    }
+}
+
+void Quorlin::mnuPorts_Click()
+{
+    PortMap ports(m_platform.store);
+    const int current = MSComm1.commPort();
+    const QString before = MSComm1.deviceFor(current);
+    PortsDialog dialog(PortCount, ports, m_platform.presentDevices, m_platform.messages, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The dialog maps only the menu's ports, so a change is one of them: it
+    // is opened on its new device as choosing it from the menu opens it.
+    if (MSComm1.deviceFor(current) != before)
+        portCommand(current);
 }

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "monitor/ActivationWatch.h"
-#include "monitor/LineActivity.h"
-#include "monitor/PortRecovery.h"
-#include "platform/Platform.h"
+#include "monitor/Platform.h"
+#include "monitor/PortSession.h"
 
 #include <array>
 #include <chrono>
@@ -59,7 +58,6 @@ private:
 
     // Also run at once, between ticks, when the port says its lines changed.
     void Timer1_Timer();
-    void showLine(int row, bool on, const std::optional<EdgeCounts>& counts);
     void chkOnTop_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
@@ -85,7 +83,6 @@ private:
     void UncheckComMenus();
     void SetFormOnTop(QWidget& form, bool onTop);
     void restorePosition();
-    void savePosition();
     void labelEdited(int row);
     void saveEdits();
     QString onTopState() const;
@@ -93,8 +90,11 @@ private:
     // description when it is present. Lists the devices present, so it runs
     // as the menu opens rather than at start.
     void showPortDevices();
-    void portLost();
+    // The port could not be opened, or was lost.
+    void portNotAvailable();
     void portLinesUnreadable();
+    // A failure of the store or the log, in the program's message box.
+    void tell(const QString& message);
     std::array<QLineEdit*, 3> labelBoxes() const { return {Text1, Text2, Text3}; }
 
     // Controls, under their designer names.
@@ -122,9 +122,7 @@ private:
     Platform m_platform;
     ActivationWatch m_activation;
     QPointer<frmAbout> m_about;
-    PortRecovery m_recovery;
-    LineActivity m_activity;
-    LineLog* m_lineLog = nullptr;
+    PortSession m_session;
     QTimer m_editSaver;
     std::array<bool, 3> m_labelEdited{}; // rows typed into since the last save
     bool m_moved = false;                // moved by the user since the last save

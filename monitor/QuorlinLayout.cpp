@@ -1,7 +1,8 @@
 // The main window's controls and menus as they stand before any handler runs.
 #include "monitor/LampBox.h"
 #include "monitor/Quorlin.h"
-#include "platform/ScreenTwips.h"
+#include "platform/desktop/ScreenTwips.h"
+#include "platform/serial/InputLine.h"
 
 #include <limits>
 #include <QAction>
@@ -15,10 +16,6 @@ constexpr int ClientWidth = 2010; // twips
 constexpr int ClientHeight = 1875;
 constexpr std::array<int, 3> RowTop{240, 600, 960};
 const QColor LabelBackground{224, 224, 224};
-// What screen readers call each row.
-const std::array<QLatin1String, 3> RowLine{QLatin1String("Carrier Detect"),
-                                           QLatin1String("Data Set Ready"),
-                                           QLatin1String("Clear To Send")};
 } // namespace
 
 void Quorlin::createControls()
@@ -42,7 +39,7 @@ void Quorlin::createControls()
         QPalette colours = text->palette();
         colours.setColor(QPalette::Base, LabelBackground);
         text->setPalette(colours);
-        text->setAccessibleName(tr("%1 label").arg(RowLine[row]));
+        text->setAccessibleName(tr("%1 label").arg(InputLines[row].name));
         place(text, 120, RowTop[row], 1215, 285);
         *boxes[row] = text;
     }
@@ -57,7 +54,7 @@ void Quorlin::createControls()
         Picture1[i]->setObjectName(QStringLiteral("Picture1_%1").arg(i));
         Picture1[i]->setGeometry(Picture2[i]->rect());
         Picture1[i]->hide();
-        Picture2[i]->standFor(RowLine[i], *Picture1[i]);
+        Picture2[i]->standFor(InputLines[i].name, *Picture1[i]);
     }
 
     Label2 = new QLabel(QStringLiteral("Always On Top"), client);

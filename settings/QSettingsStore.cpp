@@ -117,7 +117,7 @@ void QSettingsStore::save(const QString& name, const std::optional<QString>& val
         return;
     }
     m_unsaved.insert(name, value);
-    saveFailed(QStringLiteral("The settings could not be saved to %1: %2")
+    failToSave(QStringLiteral("The settings could not be saved to %1: %2")
                    .arg(shownPath(m_settings->fileName()), whyUnwritable()));
 }
 

@@ -1,5 +1,5 @@
 #include "about/frmAbout.h"
-#include "platform/ScreenTwips.h"
+#include "platform/desktop/ScreenTwips.h"
 #include "support/FakeMessageBox.h"
 #include "support/FakeProgramLauncher.h"
 #include "support/FakeRegistry.h"

@@ -3,7 +3,7 @@
 // activation differently.
 #include "about/frmAbout.h"
 #include "monitor/Quorlin.h"
-#include "platform/QtMessageBox.h"
+#include "platform/desktop/QtMessageBox.h"
 #include "support/FakePlatform.h"
 #include "support/QuorlinControls.h"
 

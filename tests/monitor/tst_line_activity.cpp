@@ -111,7 +111,8 @@ private slots:
         QTemporaryDir folder;
         LineLog log(folder.filePath(QStringLiteral("missing/lines.log")));
         QStringList told;
-        log.setFailureHandler([&told](const QString& message) { told.append(message); });
+        QObject::connect(&log, &LineLog::failed,
+                         [&told](const QString& message) { told.append(message); });
         log.lineChanged(QStringLiteral("CTS"), true, 1);
         log.lineChanged(QStringLiteral("CTS"), false, 1);
         QCOMPARE(told.size(), 1);

@@ -1,4 +1,4 @@
-#include "monitor/PortRecovery.h"
+#include "monitor/PortSession.h"
 #include "monitor/Quorlin.h"
 #include "settings/SettingsSchema.h"
 #include "support/FakePlatform.h"
@@ -29,7 +29,7 @@ QList<bool> greenRows(const Quorlin& window)
 const QList<bool> AllGreen{true, true, true};
 const QList<bool> AllRed{false, false, false};
 // Enough for a few tries to reopen a lost port.
-constexpr int RetriesTimeout = 4 * int(PortRecovery::RetryInterval.count());
+constexpr int RetriesTimeout = 4 * int(PortSession::RetryInterval.count());
 } // namespace
 
 // A port that goes away, one that comes back, and one whose lines cannot be read.

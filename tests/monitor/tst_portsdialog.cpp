@@ -1,5 +1,5 @@
 #include "monitor/PortsDialog.h"
-#include "platform/PortMap.h"
+#include "settings/PortMap.h"
 #include "settings/QSettingsStore.h"
 #include "support/FakeMessageBox.h"
 #include "support/TestSettingsFile.h"

@@ -1,7 +1,7 @@
 // Where the main window comes up, under a real window manager, which owns the
 // frame and answers moves in its own time.
 #include "monitor/Quorlin.h"
-#include "platform/ScreenTwips.h"
+#include "platform/desktop/ScreenTwips.h"
 #include "settings/SettingsSchema.h"
 #include "support/FakePlatform.h"
 

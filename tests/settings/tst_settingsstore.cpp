@@ -116,7 +116,8 @@ private slots:
 
         QSettingsStore store;
         QStringList reports;
-        store.setSaveFailureHandler([&](const QString& message) { reports.append(message); });
+        QObject::connect(&store, &SettingsStore::saveFailed,
+                         [&](const QString& message) { reports.append(message); });
         store.write("Settings", "Status1", "typed");
         store.write("Settings", "Status2", "typed too");
         QCOMPARE(reports.size(), 1);
@@ -144,7 +145,8 @@ private slots:
         QSettingsStore store;
         QCOMPARE(store.read("Ports", "Com3"), "loop://");
         QStringList reports;
-        store.setSaveFailureHandler([&](const QString& message) { reports.append(message); });
+        QObject::connect(&store, &SettingsStore::saveFailed,
+                         [&](const QString& message) { reports.append(message); });
         // The file turns into a folder, which no one can write.
         QVERIFY(QFile::remove(m_file));
         QVERIFY(QDir().mkpath(m_file));

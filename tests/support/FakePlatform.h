@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "monitor/Platform.h"
 #include "support/FakeHelpViewer.h"
 #include "support/FakeMessageBox.h"
 #include "support/FakeProgramLauncher.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MSComm.h"
+#include "platform/serial/MSComm.h"
 
 #include <map>
 #include <memory>
@@ -50,7 +50,7 @@ public:
     }
     bool isOpen() const override { return m_port.isOpen; }
     bool isLost() const override { return m_port.lost; }
-    QString failureReason() const override
+    QString errorString() const override
     {
         return m_port.lost ? QStringLiteral("gone") : m_port.openFailureReason;
     }

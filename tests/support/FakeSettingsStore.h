@@ -19,7 +19,7 @@ public:
     {
         writes.append(section + '/' + key + '=' + value);
         if (refusesWrites) {
-            saveFailed(QStringLiteral("The settings could not be saved to the store"));
+            failToSave(QStringLiteral("The settings could not be saved to the store"));
             return;
         }
         values[{section, key}] = value;
@@ -29,7 +29,7 @@ public:
     {
         writes.append(section + '/' + key + " removed");
         if (refusesWrites) {
-            saveFailed(QStringLiteral("The settings could not be saved to the store"));
+            failToSave(QStringLiteral("The settings could not be saved to the store"));
             return;
         }
         values.remove({section, key});

@@ -1,4 +1,4 @@
-#include "platform/Rfc2217Protocol.h"
+#include "platform/serial/rfc2217/Rfc2217Protocol.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QColor>
+
+// The colour the desktop draws scroll bars in, which the lamps' boxes take.
+QColor scrollBarColour();

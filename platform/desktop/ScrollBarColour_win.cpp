@@ -1,0 +1,9 @@
+#include "platform/desktop/ScrollBarColour.h"
+
+#include <windows.h>
+
+QColor scrollBarColour()
+{
+    const COLORREF colour = GetSysColor(COLOR_SCROLLBAR);
+    return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+}

@@ -1,0 +1,15 @@
+#include "platform/serial/LineChangeWatcher.h"
+
+// No wait in the kernel for a change of the lines: the ticks read them.
+
+bool LineChangeWatcher::start(int)
+{
+    return false;
+}
+
+void LineChangeWatcher::stop()
+{
+    m_pace.stop();
+}
+
+void LineChangeWatcher::watch(int) {}

@@ -1,0 +1,110 @@
+#include "platform/serial/MSComm.h"
+
+#include <utility>
+
+MSComm::MSComm(DeviceForPort deviceForPort, LineFactory makeLine)
+    : m_deviceForPort(std::move(deviceForPort)), m_makeLine(std::move(makeLine))
+{}
+
+MSComm::~MSComm() = default;
+
+void MSComm::setCommPort(int portNumber)
+{
+    m_commPort = portNumber;
+}
+
+bool MSComm::setPortOpen(bool open)
+{
+    // Opening an open port opens it afresh, so a port number set meanwhile is
+    // the one that ends up open; the old line goes first, as it may be the
+    // very device, held exclusively.
+    closeLine();
+    m_lost = false;
+    m_errorString.clear();
+    m_linesRead = m_unreadableSaid = false;
+    if (!open)
+        return true;
+
+    const QString device = m_deviceForPort(m_commPort);
+    if (device.isEmpty())
+        return false;
+    std::unique_ptr<SerialLine> line = m_makeLine(device);
+    if (!line)
+        return false;
+    if (!line->open()) {
+        m_errorString = line->errorString();
+        return false;
+    }
+    m_line = std::move(line);
+    connect(m_line.get(), &SerialLine::linesChanged, this, &MSComm::linesChanged);
+    if (m_waitsForChanges)
+        m_line->startWatching();
+    emit opened();
+    return true;
+}
+
+void MSComm::closeLine()
+{
+    if (m_line) {
+        m_line->close();
+        m_line.reset();
+    }
+}
+
+bool MSComm::portOpen() const
+{
+    return m_line && m_line->isOpen();
+}
+
+bool MSComm::setRTSEnable(bool asserted)
+{
+    return m_line && m_line->setRequestToSend(asserted);
+}
+
+bool MSComm::setDTREnable(bool asserted)
+{
+    return m_line && m_line->setDataTerminalReady(asserted);
+}
+
+std::optional<bool> MSComm::CTSHolding()
+{
+    return holding(&SerialLine::clearToSend);
+}
+
+std::optional<bool> MSComm::CDHolding()
+{
+    return holding(&SerialLine::carrierDetect);
+}
+
+std::optional<bool> MSComm::DSRHolding()
+{
+    return holding(&SerialLine::dataSetReady);
+}
+
+std::optional<EdgeCounts> MSComm::edgeCounts() const
+{
+    return m_line ? m_line->edgeCounts() : std::nullopt;
+}
+
+std::optional<bool> MSComm::holding(std::optional<bool> (SerialLine::*read)() const)
+{
+    if (!m_line)
+        return std::nullopt;
+    const std::optional<bool> level = (*m_line.*read)();
+    if (level) {
+        m_linesRead = true;
+        return level;
+    }
+    // A line that was read before and fails now, like one that says it is
+    // gone, has lost its device; one never read has no lines to report.
+    if (m_line->isLost() || m_linesRead) {
+        m_errorString = m_line->errorString();
+        closeLine();
+        m_lost = true;
+        emit lost();
+    } else if (!m_unreadableSaid) {
+        m_unreadableSaid = true;
+        emit linesUnreadable();
+    }
+    return std::nullopt;
+}

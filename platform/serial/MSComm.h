@@ -1,0 +1,83 @@
+#pragma once
+
+#include "platform/serial/SerialLine.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <QObject>
+#include <QString>
+
+// The main window's serial port: a port number, opened on demand as whatever
+// line the number maps to. Only the user-interface thread calls it.
+class MSComm : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The device a port number names; empty when it names none.
+    using DeviceForPort = std::function<QString(int portNumber)>;
+    // The line that drives a device; nullptr for a device of no known kind.
+    using LineFactory = std::function<std::unique_ptr<SerialLine>(const QString& device)>;
+
+    MSComm(DeviceForPort deviceForPort, LineFactory makeLine);
+    ~MSComm() override;
+
+    // Takes effect at the next open.
+    void setCommPort(int portNumber);
+    int commPort() const { return m_commPort; }
+    QString deviceFor(int portNumber) const { return m_deviceForPort(portNumber); }
+
+    // Opening fails (false) when the number names no usable port or the port
+    // is held elsewhere; errorString() then says why. Closing always
+    // succeeds.
+    bool setPortOpen(bool open);
+    bool portOpen() const;
+    // The open port went away; it is closed, and stays so until opened again.
+    bool isLost() const { return m_lost; }
+    // Why the last open failed or the port was lost, in the system's words.
+    QString errorString() const { return m_errorString; }
+
+    // Whether an open port whose driver can wait for a change of its lines
+    // is watched for one (linesChanged()); on until turned off. Takes effect
+    // at the next open.
+    void setWaitsForChanges(bool waits) { m_waitsForChanges = waits; }
+
+    bool setRTSEnable(bool asserted);
+    bool setDTREnable(bool asserted);
+
+    // nullopt while the port is closed or when the line cannot be read.
+    std::optional<bool> CTSHolding();
+    std::optional<bool> CDHolding();
+    std::optional<bool> DSRHolding();
+    // The driver's edge counts of the three lines; nullopt while the port is
+    // closed or when its driver counts none. A failure here is no loss.
+    std::optional<EdgeCounts> edgeCounts() const;
+
+signals:
+    // A port opened, by whatever caller.
+    void opened();
+    // An input line of the open port changed, or its device hung up; told
+    // at most once a frame, and only while watched (setWaitsForChanges).
+    void linesChanged();
+    // The open port's device went away: found by a read, or by the line
+    // itself meanwhile. The port is closed by then.
+    void lost();
+    // The port opened, but its very first line read failed: it cannot report
+    // its lines at all. Said once per open.
+    void linesUnreadable();
+
+private:
+    std::optional<bool> holding(std::optional<bool> (SerialLine::*read)() const);
+    void closeLine();
+
+    DeviceForPort m_deviceForPort;
+    LineFactory m_makeLine;
+    int m_commPort = 1;
+    std::unique_ptr<SerialLine> m_line;
+    bool m_waitsForChanges = true;
+    bool m_linesRead = false; // a read succeeded since the port opened
+    bool m_unreadableSaid = false;
+    bool m_lost = false;
+    QString m_errorString;
+};

@@ -1,0 +1,13 @@
+#include "platform/serial/device/DeviceSerialLine.h"
+
+// Neither edge counts nor a wait for a change: the ticks read the lines.
+
+std::optional<EdgeCounts> DeviceSerialLine::edgeCounts() const
+{
+    return std::nullopt;
+}
+
+bool DeviceSerialLine::startWatching()
+{
+    return false;
+}

@@ -1,0 +1,10 @@
+#include "settings/PortMap.h"
+
+// Port numbers are only a convention here, which the user can override port
+// by port; port 1 is the first on-board port, as COM1 is on Windows.
+const bool PortMap::MapsPorts = true;
+
+QString PortMap::defaultDevice(int portNumber)
+{
+    return QStringLiteral("/dev/ttyS%1").arg(portNumber - 1);
+}
