@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorlin developers
+// SPDX-License-Identifier: MIT
+
 // The main window's controls and menus as they stand before any handler runs.
 #include "monitor/LampBox.h"
 #include "monitor/Quorlin.h"

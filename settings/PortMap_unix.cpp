@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorlin developers
+// SPDX-License-Identifier: MIT
+
 #include "settings/PortMap.h"
 
 // Port numbers are only a convention here, which the user can override port

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorlin developers
+// SPDX-License-Identifier: MIT
+
 // Which activations of the main window reload it and reopen the port. Runs on
 // the offscreen platform and under a real window manager, which report
 // activation differently.

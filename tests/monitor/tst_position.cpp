@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorlin developers
+// SPDX-License-Identifier: MIT
+
 // Where the main window comes up, under a real window manager, which owns the
 // frame and answers moves in its own time.
 #include "monitor/Quorlin.h"

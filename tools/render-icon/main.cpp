@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorlin developers
+// SPDX-License-Identifier: MIT
+
 // Renders the application icon's SVG artwork into an opaque raster image.
 //   render-icon <artwork.svg> <output> <width> <height>
 // The artwork is drawn at its own size, or scaled down to fit, centred on

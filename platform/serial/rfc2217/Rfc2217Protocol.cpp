@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorlin developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/serial/rfc2217/Rfc2217Protocol.h"
 
 #include <libtelnet.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorlin developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/serial/device/DeviceSerialLine.h"
 #include "support/ModemLinesFile.h"
 #include "support/PseudoTerminal.h"

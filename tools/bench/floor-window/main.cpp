@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorlin developers
+// SPDX-License-Identifier: MIT
+
 // The least a Qt program that watches something can be: a bare window and a
 // timer that fires ten times a second. The benchmark measures Quorlin against
 // it, so that what Qt itself costs is not counted as Quorlin's.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorlin developers
+// SPDX-License-Identifier: MIT
+
 // Starts a program and prints how long it took until it mapped its first
 // window, in milliseconds, followed by the program's process id. The program
 // is left running, so that its behaviour at rest can be measured next.
