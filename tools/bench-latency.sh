@@ -20,10 +20,10 @@ for part in "$quorlin" "$modem_lines" "$lamp_pixel"; do
 done
 
 if [ -z "${QUORLIN_IN_XVFB:-}" ]; then
-    QUORLIN_IN_XVFB=1 exec "$root/tools/xvfb-session.sh" "$0" "$changes"
+    QUORLIN_IN_XVFB=1 exec "$root/tests/harness/xvfb-session.sh" "$0" "$changes"
 fi
 
-. "$root/tools/loopback-session.sh"
+. "$root/tests/harness/loopback-session.sh"
 . "$root/tests/e2e/checks.sh"
 
 link=$store/ttyAdapter

@@ -12,10 +12,10 @@ seconds=${1:-5}
 [ -x "$quorlin" ] || { echo "Quorlin is not built yet: run ./run.sh first." >&2; exit 1; }
 
 if [ -z "${QUORLIN_IN_XVFB:-}" ]; then
-    QUORLIN_IN_XVFB=1 exec "$root/tools/xvfb-session.sh" "$0" "$seconds"
+    QUORLIN_IN_XVFB=1 exec "$root/tests/harness/xvfb-session.sh" "$0" "$seconds"
 fi
 
-. "$root/tools/loopback-session.sh"
+. "$root/tests/harness/loopback-session.sh"
 
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
 kib() { awk -v key="$1" '$1 == key ":" { print $2 }' "/proc/$pid/status"; }

@@ -18,10 +18,10 @@ for program in app/quorlin tools/bench/floor-window tools/bench/map-timer; do
 done
 
 if [ -z "${QUORLIN_IN_XVFB:-}" ]; then
-    QUORLIN_IN_XVFB=1 exec "$root/tools/xvfb-session.sh" "$0" "$rounds" "$seconds"
+    QUORLIN_IN_XVFB=1 exec "$root/tests/harness/xvfb-session.sh" "$0" "$rounds" "$seconds"
 fi
 
-. "$root/tools/loopback-session.sh"
+. "$root/tests/harness/loopback-session.sh"
 figures=$store/figures
 hz=$(getconf CLK_TCK)
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }

@@ -5,7 +5,7 @@
 set -euo pipefail
 quorlin=$1
 here=$(dirname "$0")
-. "$here/../../tools/loopback-session.sh"
+. "$here/../harness/loopback-session.sh"
 . "$here/checks.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 

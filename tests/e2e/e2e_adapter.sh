@@ -9,7 +9,7 @@ set -euo pipefail
 quorlin=$1
 modem_lines=$2
 here=$(dirname "$0")
-. "$here/../../tools/loopback-session.sh"
+. "$here/../harness/loopback-session.sh"
 . "$here/checks.sh"
 . "$here/fake_adapter.sh"
 

@@ -12,7 +12,7 @@ quorlin=$1
 modem_lines=$2
 lamp_pixel=$3
 here=$(dirname "$0")
-. "$here/../../tools/loopback-session.sh"
+. "$here/../harness/loopback-session.sh"
 . "$here/checks.sh"
 . "$here/fake_adapter.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

@@ -5,7 +5,7 @@
 set -euo pipefail
 quorlin=$1
 here=$(dirname "$0")
-. "$here/../../tools/loopback-session.sh"
+. "$here/../harness/loopback-session.sh"
 . "$here/checks.sh"
 
 on_top() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }

@@ -6,7 +6,7 @@
 set -euo pipefail
 quorlin=$1
 here=$(dirname "$0")
-. "$here/../../tools/loopback-session.sh"
+. "$here/../harness/loopback-session.sh"
 . "$here/checks.sh"
 
 long_label=$(head -c 100000 /dev/zero | tr '\0' L)

@@ -8,7 +8,7 @@
 set -euo pipefail
 quorlin=$1
 here=$(dirname "$0")
-. "$here/../../tools/loopback-session.sh"
+. "$here/../harness/loopback-session.sh"
 . "$here/checks.sh"
 
 ports_dialog() { xdotool search --onlyvisible --name '^Ports$' 2>/dev/null | head -n 1; }

@@ -8,7 +8,7 @@
 set -euo pipefail
 quorlin=$1
 here=$(dirname "$0")
-. "$here/../../tools/loopback-session.sh"
+. "$here/../harness/loopback-session.sh"
 . "$here/checks.sh"
 
 example=$(dpkg -L python3-serial | grep '/examples/rfc2217_server.py$')

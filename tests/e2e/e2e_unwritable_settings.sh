@@ -12,7 +12,7 @@ if [ "$(id -u)" -eq 0 ] && [ -z "${QUORLIN_READ_ONLY_MOUNT:-}" ]; then
     exec unshare --mount --propagation private "$0" "$@"
 fi
 
-. "$here/../../tools/loopback-session.sh"
+. "$here/../harness/loopback-session.sh"
 . "$here/checks.sh"
 
 printf '[Ports]\nCom1=loop://\n\n[Settings]\nComPort=1\nOnTop=0\nPosition-Left=1500\nPosition-Top=1200\nStatus1=Status Pin 1\nStatus2=Status Pin 2\nStatus3=Status Pin 3\n' >"$conf"

@@ -1,7 +1,7 @@
 # Sourced by the scripts that run Quorlin without hardware: a throwaway
 # settings store whose COM1 is the built-in loop-back plug, removed on exit
 # together with the Quorlin this script started.
-#   . tools/loopback-session.sh
+#   . tests/harness/loopback-session.sh
 #   start_quorlin <executable> [arguments...]   sets pid and window (Quorlin's X window id)
 
 store=$(mktemp -d)
