@@ -28,7 +28,7 @@ fi
 
 link=$store/ttyAdapter
 lines=$store/lines
-coproc adapter { exec python3 "$root/tests/e2e/fake_adapter.py" "$link"; }
+coproc adapter { exec python3 "$root/tests/harness/fake_adapter.py" "$link"; }
 read -r _ <&"${adapter[0]}" # plugged in
 printf '[Ports]\nCom1=%s\n' "$link" >"$conf"
 set_lines() { printf '%s\n' "$*" >"$lines.new" && mv "$lines.new" "$lines"; }

@@ -23,7 +23,7 @@ kib() { awk -v key="$1" '$1 == key ":" { print $2 }' "/proc/$pid/status"; }
 measure() { # measure <server mode>: one line of figures
     local fifo=$store/port
     rm -f "$fifo" && mkfifo "$fifo"
-    "$root/tests/platform/rfc2217_server.py" "$1" >"$fifo" &
+    "$root/tests/harness/rfc2217_server.py" "$1" >"$fifo" &
     local server=$! port
     read -r port <"$fifo"
     printf '[Ports]\nCom1=rfc2217://127.0.0.1:%s\n' "$port" >"$conf"

@@ -11,7 +11,7 @@ modem_lines=$2
 here=$(dirname "$0")
 . "$here/../harness/loopback-session.sh"
 . "$here/checks.sh"
-. "$here/fake_adapter.sh"
+. "$here/../harness/fake_adapter.sh"
 
 asserted() { grep -qw RTS "$lines" && grep -qw DTR "$lines"; }
 rss_kib() { awk '/^VmRSS/ { print $2 }' "/proc/$pid/status"; }
