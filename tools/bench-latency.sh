@@ -13,8 +13,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUORLIN_BUILD:-$root/build/default}
 changes=${1:-50}
 quorlin=$build/app/quorlin
-modem_lines=$build/tests/support/modemlines/libquorlin_modem_lines.so
-lamp_pixel=$build/tests/support/lamppixel/lamp_pixel
+modem_lines=$build/tests/harness/modemlines/libquorlin_modem_lines.so
+lamp_pixel=$build/tests/harness/lamppixel/lamp_pixel
 for part in "$quorlin" "$modem_lines" "$lamp_pixel"; do
     [ -e "$part" ] || { echo "$part is not built yet: build the tests first." >&2; exit 1; }
 done
