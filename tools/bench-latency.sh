@@ -24,7 +24,8 @@ if [ -z "${QUORLIN_IN_XVFB:-}" ]; then
 fi
 
 . "$root/tests/harness/loopback-session.sh"
-. "$root/tests/e2e/checks.sh"
+. "$root/tests/harness/checks.sh"
+. "$root/tests/harness/screen.sh"
 
 link=$store/ttyAdapter
 lines=$store/lines

@@ -8,10 +8,12 @@
 set -euo pipefail
 quorlin=$1
 modem_lines=$2
-here=$(dirname "$0")
-. "$here/../harness/loopback-session.sh"
-. "$here/checks.sh"
-. "$here/../harness/fake_adapter.sh"
+harness=$(dirname "$0")/../harness
+. "$harness/loopback-session.sh"
+. "$harness/checks.sh"
+. "$harness/screen.sh"
+. "$harness/process.sh"
+. "$harness/fake_adapter.sh"
 
 asserted() { grep -qw RTS "$lines" && grep -qw DTR "$lines"; }
 rss_kib() { awk '/^VmRSS/ { print $2 }' "/proc/$pid/status"; }
