@@ -13,22 +13,23 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUORLIN_BUILD:-$root/build/default}
 changes=${1:-50}
 quorlin=$build/app/quorlin
-modem_lines=$build/tests/support/modemlines/libquorlin_modem_lines.so
-lamp_pixel=$build/tests/support/lamppixel/lamp_pixel
+modem_lines=$build/tests/harness/modemlines/libquorlin_modem_lines.so
+lamp_pixel=$build/tests/harness/lamppixel/lamp_pixel
 for part in "$quorlin" "$modem_lines" "$lamp_pixel"; do
     [ -e "$part" ] || { echo "$part is not built yet: build the tests first." >&2; exit 1; }
 done
 
 if [ -z "${QUORLIN_IN_XVFB:-}" ]; then
-    QUORLIN_IN_XVFB=1 exec "$root/tools/xvfb-session.sh" "$0" "$changes"
+    QUORLIN_IN_XVFB=1 exec "$root/tests/harness/xvfb-session.sh" "$0" "$changes"
 fi
 
-. "$root/tools/loopback-session.sh"
-. "$root/tests/e2e/checks.sh"
+. "$root/tests/harness/loopback-session.sh"
+. "$root/tests/harness/checks.sh"
+. "$root/tests/harness/screen.sh"
 
 link=$store/ttyAdapter
 lines=$store/lines
-coproc adapter { exec python3 "$root/tests/e2e/fake_adapter.py" "$link"; }
+coproc adapter { exec python3 "$root/tests/harness/fake_adapter.py" "$link"; }
 read -r _ <&"${adapter[0]}" # plugged in
 printf '[Ports]\nCom1=%s\n' "$link" >"$conf"
 set_lines() { printf '%s\n' "$*" >"$lines.new" && mv "$lines.new" "$lines"; }

@@ -12,30 +12,28 @@ seconds=${1:-5}
 [ -x "$quorlin" ] || { echo "Quorlin is not built yet: run ./run.sh first." >&2; exit 1; }
 
 if [ -z "${QUORLIN_IN_XVFB:-}" ]; then
-    QUORLIN_IN_XVFB=1 exec "$root/tools/xvfb-session.sh" "$0" "$seconds"
+    QUORLIN_IN_XVFB=1 exec "$root/tests/harness/xvfb-session.sh" "$0" "$seconds"
 fi
 
-. "$root/tools/loopback-session.sh"
-
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
-kib() { awk -v key="$1" '$1 == key ":" { print $2 }' "/proc/$pid/status"; }
+. "$root/tests/harness/loopback-session.sh"
+. "$root/tests/harness/process.sh"
 
 measure() { # measure <server mode>: one line of figures
     local fifo=$store/port
     rm -f "$fifo" && mkfifo "$fifo"
-    "$root/tests/platform/rfc2217_server.py" "$1" >"$fifo" &
+    "$root/tests/harness/rfc2217_server.py" "$1" >"$fifo" &
     local server=$! port
     read -r port <"$fifo"
     printf '[Ports]\nCom1=rfc2217://127.0.0.1:%s\n' "$port" >"$conf"
     start_quorlin "$quorlin"
     sleep 1 # past start-up and the open
     local before after rss
-    rss=$(kib VmRSS)
+    rss=$(memory_kib VmRSS)
     before=$(cpu_ticks)
     sleep "$seconds"
     after=$(cpu_ticks)
     awk -v mode="$1" -v t=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$seconds" \
-        -v rss0="$rss" -v rss="$(kib VmRSS)" -v peak="$(kib VmHWM)" 'BEGIN {
+        -v rss0="$rss" -v rss="$(memory_kib VmRSS)" -v peak="$(memory_kib VmHWM)" 'BEGIN {
         printf "%-6s %5.1f%% of one core, resident %.1f MiB after the open, %.1f MiB at the end, %.1f MiB at most\n",
             mode, 100 * t / hz / s, rss0 / 1024, rss / 1024, peak / 1024
     }'

@@ -18,13 +18,13 @@ for program in app/quorlin tools/bench/floor-window tools/bench/map-timer; do
 done
 
 if [ -z "${QUORLIN_IN_XVFB:-}" ]; then
-    QUORLIN_IN_XVFB=1 exec "$root/tools/xvfb-session.sh" "$0" "$rounds" "$seconds"
+    QUORLIN_IN_XVFB=1 exec "$root/tests/harness/xvfb-session.sh" "$0" "$rounds" "$seconds"
 fi
 
-. "$root/tools/loopback-session.sh"
+. "$root/tests/harness/loopback-session.sh"
+. "$root/tests/harness/process.sh"
 figures=$store/figures
 hz=$(getconf CLK_TCK)
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
 measure() { # measure <name> <program...>: one round, appended to the figures
     local name=$1 ms before after rss
@@ -34,11 +34,11 @@ measure() { # measure <name> <program...>: one round, appended to the figures
     before=$(cpu_ticks "$pid")
     sleep "$seconds"
     after=$(cpu_ticks "$pid")
-    rss=$(awk '/^VmRSS/ { print $2 / 1024 }' "/proc/$pid/status")
+    rss=$(memory_kib VmRSS "$pid")
     kill "$pid"
     while kill -0 "$pid" 2>/dev/null; do sleep 0.05; done
     pid=
-    echo "$name $ms $(awk -v t=$((after - before)) -v hz="$hz" -v s="$seconds" 'BEGIN { print 1000 * t / hz / s }') $rss" >>"$figures"
+    echo "$name $ms $(awk -v t=$((after - before)) -v hz="$hz" -v s="$seconds" -v kib="$rss" 'BEGIN { print 1000 * t / hz / s, kib / 1024 }')" >>"$figures"
 }
 
 # The rounds alternate, so that a busy moment of the machine falls on both.

@@ -15,11 +15,11 @@ screenshot=no
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     screenshot=yes
     if [ -z "${QUORLIN_IN_XVFB:-}" ]; then
-        QUORLIN_IN_XVFB=1 exec "$root/tools/xvfb-session.sh" "$0" --screenshot
+        QUORLIN_IN_XVFB=1 exec "$root/tests/harness/xvfb-session.sh" "$0" --screenshot
     fi
 fi
 
-. "$root/tools/loopback-session.sh"
+. "$root/tests/harness/loopback-session.sh"
 
 if [ "$screenshot" = no ]; then
     "$quorlin"

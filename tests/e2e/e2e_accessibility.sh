@@ -4,23 +4,23 @@
 #   e2e_accessibility.sh <quorlin executable>  (on an X display, in a D-Bus session)
 set -euo pipefail
 quorlin=$1
-here=$(dirname "$0")
-. "$here/../../tools/loopback-session.sh"
-. "$here/checks.sh"
+harness=$(dirname "$0")/../harness
+. "$harness/loopback-session.sh"
+. "$harness/checks.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 # A desktop starts its accessibility bus at login, before any program; the
 # first query starts it here.
-"$here/accessible_tree.py" Quorlin >/dev/null
+"$harness/accessible_tree.py" Quorlin >/dev/null
 # What a screen reader would announce, heard from before the program starts.
-"$here/accessible_events.py" >"$store/announced" &
+"$harness/accessible_events.py" >"$store/announced" &
 listener=$!
 trap 'kill $listener; stop_loopback_session' EXIT
 listening() { grep -qx listening "$store/announced"; }
 check "a screen reader listens" eventually listening
 start_quorlin "$quorlin"
 
-tree() { "$here/accessible_tree.py" Quorlin; }
+tree() { "$harness/accessible_tree.py" Quorlin; }
 reads() { grep -qxF "$1" <<<"$(tree)"; }
 all_lamps_on() { [ "$(grep -cP '^image\t.*\ton$' <<<"$(tree)")" = 3 ]; }
 

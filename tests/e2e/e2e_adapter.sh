@@ -8,13 +8,14 @@
 set -euo pipefail
 quorlin=$1
 modem_lines=$2
-here=$(dirname "$0")
-. "$here/../../tools/loopback-session.sh"
-. "$here/checks.sh"
-. "$here/fake_adapter.sh"
+harness=$(dirname "$0")/../harness
+. "$harness/loopback-session.sh"
+. "$harness/checks.sh"
+. "$harness/screen.sh"
+. "$harness/process.sh"
+. "$harness/fake_adapter.sh"
 
 asserted() { grep -qw RTS "$lines" && grep -qw DTR "$lines"; }
-rss_kib() { awk '/^VmRSS/ { print $2 }' "/proc/$pid/status"; }
 
 printf '[Ports]\nCom1=%s\n' "$link" >"$conf"
 set_lines ''
@@ -47,9 +48,9 @@ check "the replug is not told" no_message
 # A flood of data: memory stays flat.
 set_lines RTS DTR CTS CD DSR
 check "the lamps follow the new port" eventually three_green
-before=$(rss_kib)
+before=$(memory_kib VmRSS)
 check "a 64 MiB flood is taken" tell_adapter flood 64
-after=$(rss_kib)
+after=$(memory_kib VmRSS)
 echo "resident memory: $before KiB before the flood, $after KiB after"
 check "memory stays flat under the flood" [ $((after - before)) -lt 8192 ]
 check "the lamps still follow" three_green

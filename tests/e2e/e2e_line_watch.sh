@@ -11,17 +11,19 @@ set -euo pipefail
 quorlin=$1
 modem_lines=$2
 lamp_pixel=$3
-here=$(dirname "$0")
-. "$here/../../tools/loopback-session.sh"
-. "$here/checks.sh"
-. "$here/fake_adapter.sh"
+harness=$(dirname "$0")/../harness
+. "$harness/loopback-session.sh"
+. "$harness/checks.sh"
+. "$harness/screen.sh"
+. "$harness/process.sh"
+. "$harness/fake_adapter.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 log=$store/lines.log
 logged() { sed 's/^[0-9]\{4\}-[0-9][0-9]-[0-9][0-9]T[0-9:]\{8\}\.[0-9]\{3\} //' "$log" | grep -qxF "$1"; }
 watching() { grep -qx quorlin-lines /proc/"$pid"/task/*/comm 2>/dev/null; }
 not_watching() { ! watching; }
-reads() { grep -qxF "$1" <<<"$("$here/accessible_tree.py" Quorlin)"; }
+reads() { grep -qxF "$1" <<<"$("$harness/accessible_tree.py" Quorlin)"; }
 opened_all_off() { # opened_all_off <n>: the log names the port opened n times, all lines off
     [ "$(grep -c " Com1 $link opened: CD off DSR off CTS off$" "$log")" = "$1" ]
 }
@@ -29,7 +31,7 @@ about_shown() { xdotool search --onlyvisible --name '^About Quorlin' >/dev/null;
 
 printf '[Ports]\nCom1=%s\n' "$link" >"$conf"
 set_lines ''
-"$here/accessible_tree.py" Quorlin >/dev/null # starts the accessibility bus
+"$harness/accessible_tree.py" Quorlin >/dev/null # starts the accessibility bus
 export LD_PRELOAD=$modem_lines QUORLIN_MODEM_LINES=$lines
 start_quorlin "$quorlin" --log "$log"
 unset LD_PRELOAD

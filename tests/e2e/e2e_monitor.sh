@@ -4,9 +4,11 @@
 #   e2e_monitor.sh <quorlin executable>     (run on an X display with openbox)
 set -euo pipefail
 quorlin=$1
-here=$(dirname "$0")
-. "$here/../../tools/loopback-session.sh"
-. "$here/checks.sh"
+harness=$(dirname "$0")/../harness
+. "$harness/loopback-session.sh"
+. "$harness/checks.sh"
+. "$harness/screen.sh"
+. "$harness/process.sh"
 
 on_top() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 not_on_top() { ! on_top; }

@@ -5,9 +5,11 @@
 #   e2e_no_focus.sh <quorlin executable>  (on an X display whose openbox gives no focus)
 set -euo pipefail
 quorlin=$1
-here=$(dirname "$0")
-. "$here/../../tools/loopback-session.sh"
-. "$here/checks.sh"
+harness=$(dirname "$0")/../harness
+. "$harness/loopback-session.sh"
+. "$harness/checks.sh"
+. "$harness/screen.sh"
+. "$harness/process.sh"
 
 long_label=$(head -c 100000 /dev/zero | tr '\0' L)
 printf '[Ports]\nCom1=loop://\n\n[Settings]\nComPort=1\nOnTop=0\nPosition-Left=1500\nPosition-Top=1200\nStatus1=a,b,c\nStatus2=x ;rest\nStatus3=%s\n' \

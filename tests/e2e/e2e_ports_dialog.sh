@@ -7,9 +7,10 @@
 # With QUORLIN_SCREENSHOT set, the screen with the dialog open is saved there.
 set -euo pipefail
 quorlin=$1
-here=$(dirname "$0")
-. "$here/../../tools/loopback-session.sh"
-. "$here/checks.sh"
+harness=$(dirname "$0")/../harness
+. "$harness/loopback-session.sh"
+. "$harness/checks.sh"
+. "$harness/screen.sh"
 
 ports_dialog() { xdotool search --onlyvisible --name '^Ports$' 2>/dev/null | head -n 1; }
 dialog_has_the_keyboard() { [ -n "$(ports_dialog)" ] && [ "$(xdotool getactivewindow)" = "$(ports_dialog)" ]; }

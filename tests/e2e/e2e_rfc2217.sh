@@ -7,9 +7,11 @@
 #   e2e_rfc2217.sh <quorlin executable>   (on an X display with openbox)
 set -euo pipefail
 quorlin=$1
-here=$(dirname "$0")
-. "$here/../../tools/loopback-session.sh"
-. "$here/checks.sh"
+harness=$(dirname "$0")/../harness
+. "$harness/loopback-session.sh"
+. "$harness/checks.sh"
+. "$harness/screen.sh"
+. "$harness/process.sh"
 
 example=$(dpkg -L python3-serial | grep '/examples/rfc2217_server.py$')
 server=$store/rfc2217_server.py

@@ -4,7 +4,7 @@
 #   e2e_unwritable_settings.sh <quorlin executable>    (on an X display with openbox)
 set -euo pipefail
 quorlin=$1
-here=$(dirname "$0")
+harness=$(dirname "$0")/../harness
 if [ "$(id -u)" -eq 0 ] && [ -z "${QUORLIN_READ_ONLY_MOUNT:-}" ]; then
     # Permissions do not stop root: run again in a mount namespace of our own,
     # where the settings folder is a read-only mount.
@@ -12,8 +12,10 @@ if [ "$(id -u)" -eq 0 ] && [ -z "${QUORLIN_READ_ONLY_MOUNT:-}" ]; then
     exec unshare --mount --propagation private "$0" "$@"
 fi
 
-. "$here/../../tools/loopback-session.sh"
-. "$here/checks.sh"
+. "$harness/loopback-session.sh"
+. "$harness/checks.sh"
+. "$harness/screen.sh"
+. "$harness/process.sh"
 
 printf '[Ports]\nCom1=loop://\n\n[Settings]\nComPort=1\nOnTop=0\nPosition-Left=1500\nPosition-Top=1200\nStatus1=Status Pin 1\nStatus2=Status Pin 2\nStatus3=Status Pin 3\n' >"$conf"
 if [ -n "${QUORLIN_READ_ONLY_MOUNT:-}" ]; then

@@ -5,8 +5,7 @@
 set -euo pipefail
 build=$1
 work=$2
-here=$(dirname "$0")
-. "$here/../e2e/checks.sh"
+. "$(dirname "$0")/../harness/checks.sh"
 
 rm -rf "$work"
 mkdir -p "$work"

@@ -1,8 +1,9 @@
 # Sourced by the scripts that run Quorlin without hardware: a throwaway
 # settings store whose COM1 is the built-in loop-back plug, removed on exit
 # together with the Quorlin this script started.
-#   . tools/loopback-session.sh
+#   . tests/harness/loopback-session.sh
 #   start_quorlin <executable> [arguments...]   sets pid and window (Quorlin's X window id)
+#   stored <line>                               true when the settings file ($conf) holds it
 
 store=$(mktemp -d)
 pid=
@@ -15,6 +16,7 @@ export XDG_CONFIG_HOME=$store
 conf=$store/Quorlin/Quorlin.conf
 mkdir -p "$store/Quorlin"
 printf '[Ports]\nCom1=loop://\n' >"$conf"
+stored() { grep -qx "$1" "$conf"; }
 
 start_quorlin() {
     "$@" &

@@ -2,10 +2,10 @@
 # pseudo-terminal behind the link $link, which fake_adapter.py unplugs, plugs
 # in and floods on command, and whose modem lines the preloaded library reads
 # from the file $lines.
-#   . fake_adapter.sh      (after loopback-session.sh, with $here the e2e folder)
+#   . tests/harness/fake_adapter.sh      (after loopback-session.sh)
 link=$store/ttyAdapter
 lines=$store/lines
-coproc adapter { exec python3 "$here/fake_adapter.py" "$link"; }
+coproc adapter { exec python3 "$(dirname "${BASH_SOURCE[0]}")/fake_adapter.py" "$link"; }
 tell_adapter() { # tell_adapter <command...>: true once the adapter has done it
     echo "$*" >&"${adapter[1]}"
     local reply
