@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # Sets up everything Quorlin needs, builds it and starts it. On a machine
 # without a display it runs the no-hardware demo on a virtual one instead and
 # saves a screenshot.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # Builds Quorlin and runs its whole test suite.
 #   ./test.sh          the normal build; compiler warnings are reported
 #   ./test.sh ci       the same, with warnings treated as errors, as CI runs it

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # Measures what a remote port costs Quorlin: processor time and memory of the
 # real executable watching a port server on 127.0.0.1 that only reports its
 # lines (the baseline), then one that floods it with data meanwhile. The

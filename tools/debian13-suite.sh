@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # Checks the README's promise on Debian 13 "trixie": makes a fresh minimal
 # trixie system in a chroot under build/debian13/root, copies the repository
 # in and runs the README's two commands there as a new user would, ./run.sh

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # Tries Quorlin without hardware: starts it with a throwaway settings store
 # whose COM1 is the built-in loop-back plug, so all three lamps turn green.
 # With no display (or with --screenshot) it runs on a virtual display under

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # Fuzzes the receive path of remote ports (bytes from a port server into the
 # line's state) for a fixed number of inputs, a million unless told, in a
 # clang build of its own under build/fuzz. Not part of CI.

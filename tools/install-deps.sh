@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that building, running and testing Quorlin
 # need, and only those that are missing. Uses sudo when not run as root.
 set -euo pipefail

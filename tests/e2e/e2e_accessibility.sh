@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # End to end through the desktop's accessibility bus: what a screen reader
 # finds of the real quorlin executable watching the loop-back plug.
 #   e2e_accessibility.sh <quorlin executable>  (on an X display, in a D-Bus session)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # End to end with a serial adapter: COM1 mapped to a pty (through a link, as
 # /dev/serial/by-id names an adapter) given modem lines by the preloaded
 # library. The lamps follow the lines; an unplug is told once and costs

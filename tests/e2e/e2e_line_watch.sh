@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # End to end with a device whose driver reports line changes as they happen:
 # COM1 is a pty given modem lines, edge counters and a change-wait by the
 # preloaded library. A change wakes the lamps; a pulse between two ticks

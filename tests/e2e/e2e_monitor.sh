@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # End to end: the real quorlin executable under a window manager, with COM1
 # mapped to the built-in loop-back plug in a throwaway settings store.
 #   e2e_monitor.sh <quorlin executable>     (run on an X display with openbox)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # End to end under a window manager that gives new windows no focus: Quorlin
 # still loads its settings and watches its port, and closing it before it ever
 # had the focus leaves a hand-written settings file exactly as it was.

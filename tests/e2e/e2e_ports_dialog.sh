@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # End to end from the keyboard: the chosen port names a device that is not
 # there; Com, Ports… maps it to the loop-back plug, and the port opens on it
 # at once. Runs in a mock device tree with an FTDI adapter, which the menu and

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # End to end with a port server: COM1 mapped to rfc2217://127.0.0.1:PORT,
 # served by pyserial's own example server (a copy bound to 127.0.0.1) on its
 # loop-back port, where CTS follows RTS, DSR follows DTR and CD is on. The

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # End to end with a settings folder that cannot be written: the user is told
 # once, the program goes on working, and exit still exits.
 #   e2e_unwritable_settings.sh <quorlin executable>    (on an X display with openbox)

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 """Prints what a screen reader finds of one application over AT-SPI: a line
 per object that is showing, as role, name and description split by tabs.
     accessible_tree.py <application name>"""

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # Sourced by the scripted tests: counted checks, and waiting on conditions.
 passed=0
 failed=0

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 """A USB serial adapter played by pseudo-terminals, for the end-to-end tests.
 
     fake_adapter.py LINK

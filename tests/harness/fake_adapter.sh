@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # Sourced by the end-to-end scripts that plug in a fake serial adapter: a
 # pseudo-terminal behind the link $link, which fake_adapter.py unplugs, plugs
 # in and floods on command, and whose modem lines the preloaded library reads

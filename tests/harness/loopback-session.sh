@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # Sourced by the scripts that run Quorlin without hardware: a throwaway
 # settings store whose COM1 is the built-in loop-back plug, removed on exit
 # together with the Quorlin this script started.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # Sourced by the scripts that watch what a process costs, Quorlin's ($pid)
 # unless another is named, and whether Quorlin still runs.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 """A port server for one test: listens on 127.0.0.1 at a free port, says
 which on its first line, serves one connection the way the test asks and
 stops by itself within a few seconds.

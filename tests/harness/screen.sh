@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # Sourced by the scripts that drive Quorlin on an X display: what the screen
 # shows of Quorlin's window ($window) and the windows over it, and the way of
 # keys to it.

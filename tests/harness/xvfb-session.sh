@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # Runs a command on a virtual X display of its own, with openbox managing the
 # windows, and tears both down afterwards. The command's exit code is ours.
 set -euo pipefail

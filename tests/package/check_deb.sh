@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # Builds the Debian package from the build tree and checks it from the
 # outside, as a user's package tools see it. Installs nothing.
 #   check_deb.sh <build folder> <scratch folder>

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # Installs the build into a scratch prefix and checks that each installed
 # file is where the desktop, the software centres and the program itself look
 # for it: the launcher's Exec and Icon, the metainfo's launchable and the help

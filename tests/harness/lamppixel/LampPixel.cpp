@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorlin developers
+// SPDX-License-Identifier: MIT
+
 // Test and benchmark tool: how long after a change of the modem lines one
 // pixel of a window changes on the X display.
 //   lamp_pixel WINDOW X Y FILE LINES [flash]

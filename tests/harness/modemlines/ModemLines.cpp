@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorlin developers
+// SPDX-License-Identifier: MIT
+
 // Test-only LD_PRELOAD library: gives pseudo-terminal slaves modem lines, so
 // the real serial-port code can run against them. The lines live in the file
 // named by QUORLIN_MODEM_LINES, as words among RTS DTR CTS CD DSR RI (present
