@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 // The file from which the preloaded modem-lines library answers: the words
@@ -29,6 +30,18 @@ public:
     {
         QFile file(path());
         return file.open(QIODevice::ReadOnly) ? file.readAll().simplified() : QByteArray();
+    }
+    // Changes the lines to `changed` and back until `told` has caught a
+    // signal: a change made while a watch is still on its way into the
+    // kernel's wait is the state it starts from, as with the kernel's wait.
+    bool changeUntilTold(const QByteArray& changed, QSignalSpy& told)
+    {
+        for (int i = 0; told.isEmpty() && i < 50; ++i) {
+            if (!write(i % 2 ? QByteArray() : changed))
+                return false;
+            told.wait(100);
+        }
+        return !told.isEmpty();
     }
     // With no file, the lines go unanswered, as on a plain pseudo-terminal.
     void remove() { QFile::remove(path()); }

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 // A pseudo-terminal whose slave side stands in for a serial device: it opens
@@ -29,6 +30,16 @@ public:
 
     // Empty when no pseudo-terminal could be made.
     QString slavePath() const { return m_slavePath; }
+
+    // No one holds the slave open with a lock, as a serial line does.
+    bool slaveIsFree() const
+    {
+        const int other = ::open(m_slavePath.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+        const bool free = other >= 0 && ::flock(other, LOCK_EX | LOCK_NB) == 0;
+        if (other >= 0)
+            ::close(other);
+        return free;
+    }
 
     // What the device sends; false when the slave does not take it all.
     bool send(const QByteArray& data)

@@ -102,14 +102,7 @@ void tst_LineChangeWatcher::toldOfAChange()
     QVERIFY(watcher.start(line.descriptor()));
     QTRY_COMPARE(watcherThreadState(), 'S');
 
-    // A change made while the thread is still on its way into the wait is
-    // the one it starts from, as with the kernel's wait: changed back and
-    // forth until told.
-    for (int i = 0; told.isEmpty() && i < 50; ++i) {
-        QVERIFY(m_lines.write(i % 2 ? QByteArray() : changed));
-        told.wait(100);
-    }
-    QVERIFY(!told.isEmpty());
+    QVERIFY(m_lines.changeUntilTold(changed, told));
     QVERIFY(watcher.isWatching());
 }
 
@@ -127,10 +120,7 @@ void tst_LineChangeWatcher::stopEndsTheWaitAndLetsGoOfTheDevice()
     QVERIFY(!watcher.isWatching());
     QCOMPARE(watcherThreadState(), 0);
     line.close();
-    const int other = ::open(m_pty->slavePath().toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
-    QVERIFY(other >= 0);
-    QCOMPARE(::flock(other, LOCK_EX | LOCK_NB), 0);
-    ::close(other);
+    QVERIFY(m_pty->slaveIsFree());
 }
 
 void tst_LineChangeWatcher::endsByItself_data()
