@@ -26,6 +26,7 @@ fi
 . "$root/tests/harness/loopback-session.sh"
 . "$root/tests/harness/checks.sh"
 . "$root/tests/harness/screen.sh"
+. "$root/tests/harness/median.sh"
 
 link=$store/ttyAdapter
 lines=$store/lines
@@ -61,9 +62,9 @@ measure() {
     wmctrl -i -c "$window"
     wait "$pid" || true
     pid=
-    sort -n "$store/$name" | awk -v name="$name" '{ v[NR] = $1 } END {
+    sort -n "$store/$name" | awk -v name="$name" -v median="$(median <"$store/$name")" '{ v[NR] = $1 } END {
         printf "%-26s min %6.1f  median %6.1f  p90 %6.1f  max %6.1f  (%d changes)\n", name, v[1],
-            (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2), v[int(0.9 * NR + 0.999)], v[NR], NR
+            median, v[int(0.9 * NR + 0.999)], v[NR], NR
     }'
 }
 
