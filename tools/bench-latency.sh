@@ -27,15 +27,9 @@ fi
 . "$root/tests/harness/checks.sh"
 . "$root/tests/harness/screen.sh"
 . "$root/tests/harness/median.sh"
+. "$root/tests/harness/fake_adapter.sh"
 
-link=$store/ttyAdapter
-lines=$store/lines
-coproc adapter { exec python3 "$root/tests/harness/fake_adapter.py" "$link"; }
-read -r _ <&"${adapter[0]}" # plugged in
 printf '[Ports]\nCom1=%s\n' "$link" >"$conf"
-set_lines() { printf '%s\n' "$*" >"$lines.new" && mv "$lines.new" "$lines"; }
-green_is() { [ "$(green_lamps)" = "$1" ]; }
-asserted() { grep -qw RTS "$lines" && grep -qw DTR "$lines"; }
 
 # measure <name> [quorlin options...]: one line of figures, in milliseconds
 measure() {

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""A USB serial adapter played by pseudo-terminals, for the end-to-end tests.
+"""A USB serial adapter played by pseudo-terminals, for the end-to-end tests
+and the latency benchmark.
 
     fake_adapter.py LINK
 
