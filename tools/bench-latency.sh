@@ -41,9 +41,7 @@ measure() {
     edges=1
     set_lines RTS DTR CTS CTS=$edges
     eventually green_is 1 || { echo "the lamp did not light" >&2; return 1; }
-    # The lit lamp's brightest pixel.
-    at=$(import -window "$window" png:- | convert png:- txt:- |
-        awk -F: '/#00FD00/ && !at { at = $1 } END { print at }')
+    at=$(brightest_lit_pixel)
     : >"$store/$name"
     for _ in $(seq "$changes"); do
         sleep "$(printf '0.%03d' $((100 + RANDOM % 300)))"
