@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # Measures how long a lamp takes to follow its line: from a change of Clear
 # To Send to the change of the lamp's pixels on screen, read again and again.
 # The real executable watches a pseudo-terminal given modem lines by the
@@ -26,15 +28,10 @@ fi
 . "$root/tests/harness/loopback-session.sh"
 . "$root/tests/harness/checks.sh"
 . "$root/tests/harness/screen.sh"
+. "$root/tests/harness/median.sh"
+. "$root/tests/harness/fake_adapter.sh"
 
-link=$store/ttyAdapter
-lines=$store/lines
-coproc adapter { exec python3 "$root/tests/harness/fake_adapter.py" "$link"; }
-read -r _ <&"${adapter[0]}" # plugged in
 printf '[Ports]\nCom1=%s\n' "$link" >"$conf"
-set_lines() { printf '%s\n' "$*" >"$lines.new" && mv "$lines.new" "$lines"; }
-green_is() { [ "$(green_lamps)" = "$1" ]; }
-asserted() { grep -qw RTS "$lines" && grep -qw DTR "$lines"; }
 
 # measure <name> [quorlin options...]: one line of figures, in milliseconds
 measure() {
@@ -46,9 +43,7 @@ measure() {
     edges=1
     set_lines RTS DTR CTS CTS=$edges
     eventually green_is 1 || { echo "the lamp did not light" >&2; return 1; }
-    # The lit lamp's brightest pixel.
-    at=$(import -window "$window" png:- | convert png:- txt:- |
-        awk -F: '/#00FD00/ && !at { at = $1 } END { print at }')
+    at=$(brightest_lit_pixel)
     : >"$store/$name"
     for _ in $(seq "$changes"); do
         sleep "$(printf '0.%03d' $((100 + RANDOM % 300)))"
@@ -61,9 +56,9 @@ measure() {
     wmctrl -i -c "$window"
     wait "$pid" || true
     pid=
-    sort -n "$store/$name" | awk -v name="$name" '{ v[NR] = $1 } END {
+    sort -n "$store/$name" | awk -v name="$name" -v median="$(median <"$store/$name")" '{ v[NR] = $1 } END {
         printf "%-26s min %6.1f  median %6.1f  p90 %6.1f  max %6.1f  (%d changes)\n", name, v[1],
-            (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2), v[int(0.9 * NR + 0.999)], v[NR], NR
+            median, v[int(0.9 * NR + 0.999)], v[NR], NR
     }'
 }
 

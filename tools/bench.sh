@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorlin developers
+# SPDX-License-Identifier: MIT
 # Measures what Quorlin costs against the floor of any Qt program here: a bare
 # window with a 100 ms timer, built in the same tree. For each program, on a
 # virtual display under openbox: the time until its window is mapped, the
@@ -23,6 +25,7 @@ fi
 
 . "$root/tests/harness/loopback-session.sh"
 . "$root/tests/harness/process.sh"
+. "$root/tests/harness/median.sh"
 figures=$store/figures
 hz=$(getconf CLK_TCK)
 
@@ -48,18 +51,17 @@ for _ in $(seq "$rounds"); do
     measure furnished "$build/tools/bench/floor-window" --menu-and-text
 done
 
-median() { # median <name> <column>
-    awk -v n="$1" -v c="$2" '$1 == n { print $c }' "$figures" | sort -g |
-        awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+figure() { # figure <name> <column>: that column of the program's rounds
+    awk -v n="$1" -v c="$2" '$1 == n { print $c }' "$figures"
 }
 echo "median of $rounds rounds; at rest over $seconds s. The floor is a bare Qt window with a"
 echo "100 ms timer; the furnished floor adds a menu bar and a text box."
 printf '%-31s %8s %8s %6s %10s %6s\n' "" Quorlin floor ratio furnished ratio
 row() { # row <label> <column> <format>
     local q f m
-    q=$(median quorlin "$2")
-    f=$(median floor "$2")
-    m=$(median furnished "$2")
+    q=$(figure quorlin "$2" | median)
+    f=$(figure floor "$2" | median)
+    m=$(figure furnished "$2" | median)
     awk -v l="$1" -v q="$q" -v f="$f" -v m="$m" -v fmt="$3" 'BEGIN {
         printf "%-31s %8" fmt " %8" fmt " %6.2f %10" fmt " %6.2f\n", l, q, f, (f > 0) ? q / f : 0, m, (m > 0) ? q / m : 0 }'
 }

@@ -17,8 +17,6 @@ harness=$(dirname "$0")/../harness
 . "$harness/process.sh"
 . "$harness/fake_adapter.sh"
 
-asserted() { grep -qw RTS "$lines" && grep -qw DTR "$lines"; }
-
 printf '[Ports]\nCom1=%s\n' "$link" >"$conf"
 set_lines ''
 export LD_PRELOAD=$modem_lines QUORLIN_MODEM_LINES=$lines

@@ -44,8 +44,7 @@ set_lines RTS DTR CTS CTS=1
 check "Clear To Send lights its lamp" eventually green_is 1
 check "the change is logged" eventually logged "CTS on 1"
 # The lit lamp's brightest pixel, read again and again below.
-at=$(import -window "$window" png:- | convert png:- txt:- |
-    awk -F: '/#00FD00/ && !at { at = $1 } END { print at }')
+at=$(brightest_lit_pixel)
 set_lines RTS DTR CTS=2
 check "Clear To Send going off puts its lamp out" eventually green_is 0
 check "going off is logged" eventually logged "CTS off 1"

@@ -33,9 +33,6 @@ stop_server() { [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null && wait "
 trap 'stop_server; stop_loopback_session' EXIT
 listening() { [ "$(grep -c 'TCP/IP port' "$log")" = "$1" ]; }
 agreements_are() { [ "$(grep -c 'client accepts RFC 2217' "$log")" = "$1" ]; }
-quorlin_windows() { xdotool search --onlyvisible --name '^Quorlin$' | wc -l; }
-one_message() { [ "$(quorlin_windows)" = 2 ]; }
-no_message() { [ "$(quorlin_windows)" = 1 ]; }
 
 : >"$log"
 start_server

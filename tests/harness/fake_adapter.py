@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Quorlin developers
 # SPDX-License-Identifier: MIT
-"""A USB serial adapter played by pseudo-terminals, for the end-to-end tests.
+"""A USB serial adapter played by pseudo-terminals, for the end-to-end tests
+and the latency benchmark.
 
     fake_adapter.py LINK
 

@@ -9,6 +9,10 @@ green_lamps() { import -window "$window" png:- | convert png:- -fill black +opaq
     -fill white -opaque '#00FD00' -format '%[fx:round(mean*w*h)]' info:; }
 three_green() { [ "$(green_lamps)" = 3 ]; }
 green_is() { [ "$(green_lamps)" = "$1" ]; }
+# Where the first lit lamp's brightest pixel stands, as X,Y: the pixel to
+# watch for that lamp changing.
+brightest_lit_pixel() { import -window "$window" png:- | convert png:- txt:- |
+    awk -F: '/#00FD00/ && !at { at = $1 } END { print at }'; }
 # Keys go to the window that has the keyboard: give it to Quorlin and make
 # sure it took it before typing. --sync alone would wait for ever.
 focus_quorlin() {
