@@ -70,9 +70,7 @@ PortsDialog::PortsDialog(int portCount, PortMap& ports, ListSerialDevices listDe
     layout->addLayout(rows);
     layout->addWidget(buttons);
 
-    m_rescan.setInterval(RescanInterval);
-    connect(&m_rescan, &QTimer::timeout, this, &PortsDialog::rescan);
-    m_rescan.start();
+    connect(&m_plugs, &SerialDeviceMonitor::changed, this, &PortsDialog::rescan);
 }
 
 void PortsDialog::fillList(QComboBox& box)

@@ -4,11 +4,10 @@
 #pragma once
 
 #include "platform/serial/SerialDeviceInfo.h"
+#include "platform/serial/SerialDeviceMonitor.h"
 
-#include <chrono>
 #include <QDialog>
 #include <QList>
-#include <QTimer>
 
 class MessageBox;
 class PortMap;
@@ -16,17 +15,14 @@ class QComboBox;
 
 // Com, Ports…: the device of each port number, one row a port. A row left
 // empty keeps the port's default device; a row offers the adapters present,
-// the loop-back plug, and whatever the user types. OK stores the rows that
+// the loop-back plug, and whatever the user types; adapters plugged in or
+// pulled out while it is open come and go there. OK stores the rows that
 // changed; Cancel and Escape store nothing.
 class PortsDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    // Adapters plugged in or pulled out while the dialog is open show up
-    // within this; the system tells no cheaper way.
-    static constexpr std::chrono::milliseconds RescanInterval{1500};
-
     PortsDialog(int portCount, PortMap& ports, ListSerialDevices listDevices, MessageBox& messages,
                 QWidget* parent = nullptr);
 
@@ -43,8 +39,9 @@ private:
     PortMap& m_ports;
     ListSerialDevices m_listDevices;
     MessageBox& m_messages;
+    // Listening before the first listing: nothing plugged in meanwhile is missed.
+    SerialDeviceMonitor m_plugs;
     QList<SerialDeviceInfo> m_devices;
     QList<QComboBox*> m_boxes; // row k - 1 for port k
     QList<QString> m_mappings; // what the store held for each row on opening
-    QTimer m_rescan;
 };

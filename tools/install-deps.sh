@@ -13,7 +13,7 @@ packages=(
     dpkg-dev file lintian
     at-spi2-core dbus-daemon python3 python3-pyatspi
     umockdev libumockdev-dev
-    libtelnet-dev python3-serial
+    libtelnet-dev libudev-dev python3-serial strace
 )
 
 missing=()

@@ -3,9 +3,10 @@
 
 #include "platform/serial/PresentSerialDevices.h"
 
+#include "platform/serial/SystemSerialDevices.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QSerialPortInfo>
 
 namespace {
 
@@ -28,10 +29,8 @@ QList<SerialDeviceInfo> presentSerialDevices()
 {
     const QFileInfoList links = QDir(QStringLiteral("/dev/serial/by-id"))
                                     .entryInfoList(QDir::System | QDir::Files, QDir::Name);
-    QList<SerialDeviceInfo> devices;
-    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
-        devices.append({port.systemLocation(), stablePathOf(port.systemLocation(), links),
-                        port.description(), port.manufacturer(), port.serialNumber()});
-    }
+    QList<SerialDeviceInfo> devices = systemSerialDevices();
+    for (SerialDeviceInfo& device : devices)
+        device.stablePath = stablePathOf(device.systemLocation, links);
     return devices;
 }

@@ -25,8 +25,8 @@ struct SerialDeviceInfo
     bool operator==(const SerialDeviceInfo&) const = default;
 };
 
-// The serial devices present now. Listing them may open devices to probe
-// them, so tests that are not in a mock device tree list a fixed set.
+// The serial devices present now. Listing them reads what the machine has,
+// so tests that are not in a mock device tree list a fixed set.
 using ListSerialDevices = std::function<QList<SerialDeviceInfo>()>;
 
 // The present device that a mapping names, by either of its names; nullptr

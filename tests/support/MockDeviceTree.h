@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QString>
 
 // glib names a struct member "signals", which Qt's keyword would rewrite.
@@ -35,9 +37,21 @@ public:
         return false;
     }
     // Takes a device out with everything below it, as pulling out a USB
-    // device does; `device` is its path under /sys.
+    // device does, and tells udev's listeners; `device` is its path under
+    // /sys. umockdev tells no removal itself, nor one of a device no longer
+    // in the tree: each is told before the tree loses it, which the
+    // listeners hear only once this has returned to their event loop.
     void remove(const QString& device)
     {
+        gchar* sysDir = umockdev_testbed_get_sys_dir(m_tree);
+        const QString sys = QString::fromLocal8Bit(sysDir);
+        g_free(sysDir);
+        QDirIterator records(sys + device.mid(QStringLiteral("/sys").size()),
+                             {QStringLiteral("uevent")}, QDir::Files, QDirIterator::Subdirectories);
+        while (records.hasNext()) {
+            const QString below = QFileInfo(records.next()).path().mid(sys.size());
+            umockdev_testbed_uevent(m_tree, ("/sys" + below).toLocal8Bit().constData(), "remove");
+        }
         umockdev_testbed_remove_device(m_tree, device.toLocal8Bit().constData());
     }
 
