@@ -77,8 +77,11 @@ def serve_port(sock, end, flood=False, mute_after=None, drop=None):
     if flood:
         def send_flood():
             chunk = bytes(range(255)) * 256  # no 0xFF: plain data
-            while time.monotonic() < end:
-                connection.write(chunk)
+            try:
+                while time.monotonic() < end:
+                    connection.write(chunk)
+            except OSError:
+                pass  # the client went away
         threading.Thread(target=send_flood, daemon=True).start()
     sock.settimeout(0.1)
     while serving():
