@@ -21,12 +21,21 @@ PortSession::PortSession(MSComm& port) : m_port(port)
     m_retry.setParent(this);
     m_retry.setInterval(RetryInterval);
     connect(&m_retry, &QTimer::timeout, this, [this] {
-        if (openWithLines())
-            m_retry.stop();
+        // One try at a time: a remote port's may outlast the interval.
+        if (!m_port.isOpening())
+            m_port.setPortOpen(true);
     });
     connect(&m_port, &MSComm::opened, this, [this] {
+        m_retry.stop();
+        m_port.setRTSEnable(true);
+        m_port.setDTREnable(true);
         const int number = m_port.commPort();
         m_activity.restart(QStringLiteral("Com%1 %2").arg(number).arg(m_port.deviceFor(number)));
+    });
+    // The tries for a lost port fail quietly.
+    connect(&m_port, &MSComm::openFailed, this, [this] {
+        if (!m_retry.isActive())
+            emit openFailed();
     });
     connect(&m_port, &MSComm::linesChanged, this, &PortSession::linesChanged);
     // The port finds these out within a read of a tick; they are told once
@@ -43,16 +52,7 @@ bool PortSession::open(int portNumber)
     if (m_port.portOpen())
         m_port.setPortOpen(false);
     m_port.setCommPort(portNumber);
-    return openWithLines();
-}
-
-bool PortSession::openWithLines()
-{
-    if (!m_port.setPortOpen(true))
-        return false;
-    m_port.setRTSEnable(true);
-    m_port.setDTREnable(true);
-    return true;
+    return m_port.setPortOpen(true);
 }
 
 void PortSession::close()

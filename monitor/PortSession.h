@@ -43,7 +43,9 @@ public:
     void setLog(LineLog* log) { m_activity.setLog(log); }
 
     // Closes whatever port is open, then opens `portNumber` and asserts RTS
-    // and DTR. False when it cannot be opened; the port's errorString() says why.
+    // and DTR. False when it cannot be opened; the port's errorString() says
+    // why. A remote port may still be opening on return: openFailed() then
+    // tells its failure.
     bool open(int portNumber);
     // Closed by the program: nothing waits for it to come back.
     void close();
@@ -55,6 +57,8 @@ public:
     Readings readLines();
 
 signals:
+    // An open that open() left under way failed.
+    void openFailed();
     // A line of the open port changed, between ticks.
     void linesChanged();
     // The open port went away; it is tried again about once a second.
@@ -63,7 +67,6 @@ signals:
     void linesUnreadable();
 
 private:
-    bool openWithLines();
     void portLost();
     void portLinesUnreadable();
     std::optional<bool> holding(InputLine line);

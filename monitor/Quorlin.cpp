@@ -81,6 +81,8 @@ void Quorlin::connectHandlers()
     connect(&Timer1, &QTimer::timeout, this, &Quorlin::Timer1_Timer);
     connect(&m_session, &PortSession::linesChanged, this, &Quorlin::Timer1_Timer);
     connect(&m_session, &PortSession::lost, this, &Quorlin::portNotAvailable);
+    // A remote port's open ends after the activation; its failure is told the same way.
+    connect(&m_session, &PortSession::openFailed, this, &Quorlin::portNotAvailable);
     connect(&m_session, &PortSession::linesUnreadable, this, &Quorlin::portLinesUnreadable);
     connect(chkOnTop, &QCheckBox::toggled, this, &Quorlin::chkOnTop_Click);
     connect(mnuExit, &QAction::triggered, this, &Quorlin::mnuExit_Click);

@@ -10,8 +10,11 @@
 
 LineChangeWatcher::LineChangeWatcher()
 {
-    m_pace.setSingleShot(true);
-    connect(&m_pace, &QTimer::timeout, this, &LineChangeWatcher::tell);
+    connect(&m_pace, &ChangePace::told, this, [this] {
+        // Changes from now on are news again: the listener reads the lines after this.
+        m_pending = false;
+        emit changed();
+    });
 }
 
 LineChangeWatcher::~LineChangeWatcher()
@@ -27,18 +30,5 @@ void LineChangeWatcher::post()
 
 void LineChangeWatcher::arrived()
 {
-    const auto since = std::chrono::milliseconds(m_sinceTold.isValid() ? m_sinceTold.elapsed()
-                                                                       : MinimumInterval.count());
-    if (since < MinimumInterval)
-        m_pace.start(MinimumInterval - since);
-    else
-        tell();
-}
-
-void LineChangeWatcher::tell()
-{
-    // Changes from now on are news again: the listener reads the lines after this.
-    m_pending = false;
-    m_sinceTold.start();
-    emit changed();
+    m_pace.changed();
 }

@@ -3,11 +3,10 @@
 
 #pragma once
 
+#include "platform/serial/ChangePace.h"
+
 #include <atomic>
-#include <chrono>
-#include <QElapsedTimer>
 #include <QObject>
-#include <QTimer>
 #include <thread>
 
 // Waits in the kernel, on a thread of its own, for a serial device's CD, DSR
@@ -22,9 +21,6 @@ class LineChangeWatcher : public QObject
     Q_OBJECT
 
 public:
-    // A frame of a 60 Hz display: changes told faster would not be seen.
-    static constexpr std::chrono::milliseconds MinimumInterval{16};
-
     LineChangeWatcher();
     ~LineChangeWatcher() override;
 
@@ -42,7 +38,6 @@ private:
     void watch(int descriptor);
     void post();
     void arrived();
-    void tell();
 
     std::thread m_thread;
     std::atomic<bool> m_stopping{false};
@@ -50,6 +45,5 @@ private:
     // A change is on its way to the owner's thread, or waits there for the
     // frame to pass: later ones are told with it.
     std::atomic<bool> m_pending{false};
-    QTimer m_pace;
-    QElapsedTimer m_sinceTold;
+    ChangePace m_pace;
 };

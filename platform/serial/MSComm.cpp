@@ -34,23 +34,49 @@ bool MSComm::setPortOpen(bool open)
     std::unique_ptr<SerialLine> line = m_makeLine(device);
     if (!line)
         return false;
-    if (!line->open()) {
+    const std::optional<bool> outcome = line->beginOpen();
+    if (!outcome) {
+        m_opening = std::move(line);
+        connect(m_opening.get(), &SerialLine::openFinished, this, &MSComm::openingFinished);
+        return true;
+    }
+    if (!*outcome) {
         m_errorString = line->errorString();
         return false;
     }
+    take(std::move(line));
+    return true;
+}
+
+void MSComm::openingFinished(bool opened)
+{
+    std::unique_ptr<SerialLine> line = std::move(m_opening);
+    if (opened) {
+        take(std::move(line));
+        return;
+    }
+    m_errorString = line->errorString();
+    // Its signal is still under way.
+    line.release()->deleteLater();
+    emit openFailed();
+}
+
+void MSComm::take(std::unique_ptr<SerialLine> line)
+{
     m_line = std::move(line);
     connect(m_line.get(), &SerialLine::linesChanged, this, &MSComm::linesChanged);
     if (m_waitsForChanges)
         m_line->startWatching();
     emit opened();
-    return true;
 }
 
 void MSComm::closeLine()
 {
-    if (m_line) {
-        m_line->close();
-        m_line.reset();
+    for (std::unique_ptr<SerialLine>* line : {&m_line, &m_opening}) {
+        if (*line) {
+            (*line)->close();
+            line->reset();
+        }
     }
 }
 

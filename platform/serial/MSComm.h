@@ -32,10 +32,13 @@ public:
     QString deviceFor(int portNumber) const { return m_deviceForPort(portNumber); }
 
     // Opening fails (false) when the number names no usable port or the port
-    // is held elsewhere; errorString() then says why. Closing always
-    // succeeds.
+    // is held elsewhere; errorString() then says why. A port that takes its
+    // time (a remote one) is still opening on return, and tells how the
+    // open ended by opened() or openFailed(). Closing, or opening again,
+    // ends an open under way untold. Closing always succeeds.
     bool setPortOpen(bool open);
     bool portOpen() const;
+    bool isOpening() const { return m_opening != nullptr; }
     // The open port went away; it is closed, and stays so until opened again.
     bool isLost() const { return m_lost; }
     // Why the last open failed or the port was lost, in the system's words.
@@ -60,6 +63,9 @@ public:
 signals:
     // A port opened, by whatever caller.
     void opened();
+    // An open that setPortOpen() left under way failed; errorString() says
+    // why.
+    void openFailed();
     // An input line of the open port changed, or its device hung up; told
     // at most once a frame, and only while watched (setWaitsForChanges).
     void linesChanged();
@@ -72,12 +78,15 @@ signals:
 
 private:
     std::optional<bool> holding(std::optional<bool> (SerialLine::*read)() const);
+    void openingFinished(bool opened);
+    void take(std::unique_ptr<SerialLine> line);
     void closeLine();
 
     DeviceForPort m_deviceForPort;
     LineFactory m_makeLine;
     int m_commPort = 1;
-    std::unique_ptr<SerialLine> m_line;
+    std::unique_ptr<SerialLine> m_line;    // open
+    std::unique_ptr<SerialLine> m_opening; // an open under way
     bool m_waitsForChanges = true;
     bool m_linesRead = false; // a read succeeded since the port opened
     bool m_unreadableSaid = false;

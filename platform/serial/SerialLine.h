@@ -45,7 +45,12 @@ public:
     // Opens at 9600 baud, 8 data bits, no parity, 1 stop bit. A failure
     // leaves its reason in errorString().
     virtual bool open() = 0;
-    // Also ends the watch of startWatching().
+    // Starts opening, for a caller that must not wait: the outcome, as
+    // open() would give it, when it is known at once; nullopt for a line
+    // that takes its time, which tells it by openFinished() later, from the
+    // event loop. close() meanwhile ends the attempt, untold.
+    virtual std::optional<bool> beginOpen() { return open(); }
+    // Also ends the watch of startWatching(), and an open begun.
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
 
@@ -71,6 +76,8 @@ public:
     virtual bool startWatching() { return false; }
 
 signals:
+    // How an open that beginOpen() left under way ended.
+    void openFinished(bool opened);
     // An input line changed, or the device hung up; told at most once a
     // frame, and only while watched.
     void linesChanged();

@@ -7,6 +7,7 @@
 #include "support/FakePlatform.h"
 #include "support/QuorlinControls.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace QuorlinControls;
@@ -104,6 +105,75 @@ private slots:
         rig.port(1).openFails = false;
         QVERIFY(nextTick(window));
         QCOMPARE(rig.port(1).isOpen, false);
+    }
+
+    // A port that opens later, as a remote one does: its end is told as a
+    // failed open is, unless the user ended the wait with another choice.
+    void lateOpenEndsAsChosen_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("opens") << QString() << true << QStringList();
+        QTest::newRow("fails") << QString() << false << QStringList{"COM 1" + NotAvailable};
+        QTest::newRow("About meanwhile") << "mnuAbout" << false << QStringList();
+        QTest::newRow("Com2 meanwhile") << "mnuCom2" << false << QStringList();
+    }
+    void lateOpenEndsAsChosen()
+    {
+        QFETCH(QString, meanwhile);
+        QFETCH(bool, opens);
+        QFETCH(QStringList, messages);
+        FakePlatform rig;
+        FakePort& port = rig.port(1);
+        port.opensLater = true;
+        port.cts = true;
+        port.openFailureReason = QStringLiteral("The server did not answer in time.");
+        Quorlin window(rig.platform());
+        showAndActivate(window);
+        QVERIFY(port.pending);
+
+        if (meanwhile.isEmpty())
+            port.pending->finish(opens);
+        else
+            action(window, meanwhile)->trigger();
+        // Nothing is left under way to be told later.
+        QVERIFY(!port.pending);
+        QCOMPARE(rig.messages.texts, messages);
+        if (!messages.isEmpty())
+            QCOMPARE(rig.messages.informativeTexts.last(), port.openFailureReason);
+        QCOMPARE(port.isOpen && port.rts && port.dtr, opens);
+        QTRY_COMPARE(greenRows(window), QList<bool>({false, false, opens}));
+    }
+
+    void triesForALostPortDoNotOverlap()
+    {
+        FakePlatform rig;
+        FakePort& port = rig.port(1);
+        port.opensLater = true;
+        Quorlin window(rig.platform());
+        showAndActivate(window);
+        QVERIFY(port.pending);
+        port.pending->finish(true);
+        port.cts = true;
+        QTRY_COMPARE(greenRows(window), QList<bool>({false, false, true}));
+        port.unplug();
+        QTRY_COMPARE(rig.messages.texts.size(), 1);
+
+        // The first try is under way; the timer's next ticks start no other.
+        QTRY_VERIFY_WITH_TIMEOUT(port.pending, RetriesTimeout);
+        const int attempts = port.attempts;
+        auto* retry = window.findChild<QTimer*>(QStringLiteral("PortRecovery"));
+        QSignalSpy ticks(retry, &QTimer::timeout);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 2, RetriesTimeout);
+        QCOMPARE(port.attempts, attempts);
+
+        // Its failure is quiet, and the next tick tries again.
+        port.pending->finish(false);
+        QTRY_VERIFY_WITH_TIMEOUT(port.attempts == attempts + 1, RetriesTimeout);
+        port.pending->finish(true);
+        QTRY_VERIFY(port.isOpen && port.rts && port.dtr);
+        QCOMPARE(rig.messages.texts.size(), 1);
     }
 
     void unreadableLinesAreSaidOnceFromRed_data()

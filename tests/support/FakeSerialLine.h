@@ -8,10 +8,16 @@
 #include <map>
 #include <memory>
 
+class FakeSerialLine;
+
 // What a test sets and sees of one fake device. unplug() takes it away as an
-// adapter pulled out would: the line closes itself and says it is lost.
+// adapter pulled out would: the line closes itself and says it is lost. A
+// port that opens later, as a remote one does, is pending until the test
+// finishes its open.
 struct FakePort
 {
+    bool opensLater = false;
+    FakeSerialLine* pending = nullptr; // an open under way
     bool openFails = false;
     QString openFailureReason;
     bool lost = false; // the device went away while open
@@ -34,6 +40,26 @@ public:
     explicit FakeSerialLine(FakePort& port) : m_port(port) {}
     ~FakeSerialLine() override { close(); }
 
+    std::optional<bool> beginOpen() override
+    {
+        if (!m_port.opensLater)
+            return open();
+        ++m_port.attempts;
+        m_port.pending = this;
+        return std::nullopt;
+    }
+    // Ends the open under way, as the far side decides.
+    void finish(bool opened)
+    {
+        m_port.pending = nullptr;
+        if (opened) {
+            ++m_port.opens;
+            m_port.isOpen = true;
+            m_port.lost = false;
+        }
+        emit openFinished(opened);
+    }
+
     bool open() override
     {
         ++m_port.attempts;
@@ -46,6 +72,8 @@ public:
     }
     void close() override
     {
+        if (m_port.pending == this)
+            m_port.pending = nullptr;
         if (!m_port.isOpen)
             return;
         ++m_port.closes;

@@ -22,6 +22,9 @@ constexpr unsigned char NotifyModemState = 7;
 constexpr unsigned char SetModemStateMask = 11;
 constexpr unsigned char ServerReply = 100;
 
+// Asks for the flow control in use, which every server answers: not the
+// request for the DTR state, which pyserial's server leaves unanswered.
+constexpr unsigned char RequestFlowControl = 0;
 constexpr unsigned char NoParity = 1;
 constexpr unsigned char OneStopBit = 1;
 constexpr unsigned char NoFlowControl = 1;
@@ -89,6 +92,9 @@ void Rfc2217Protocol::handle(const telnet_event_t& event)
         negotiate(event.type, event.neg.telopt);
         break;
     case TELNET_EV_SUBNEGOTIATION:
+        if (event.sub.telopt == ComPortOption && event.sub.size >= 1 &&
+            static_cast<unsigned char>(event.sub.buffer[0]) >= ServerReply)
+            ++m_answers;
         if (event.sub.telopt == ComPortOption && event.sub.size >= 2 &&
             static_cast<unsigned char>(event.sub.buffer[0]) == ServerReply + NotifyModemState)
             m_modemState = static_cast<unsigned char>(event.sub.buffer[1]);
@@ -155,6 +161,14 @@ bool Rfc2217Protocol::setDataTerminalReady(bool asserted)
     if (m_option != Option::Agreed)
         return false;
     command(SetControl, asserted ? DtrOn : DtrOff);
+    return true;
+}
+
+bool Rfc2217Protocol::askForAnswer()
+{
+    if (m_option != Option::Agreed)
+        return false;
+    command(SetControl, RequestFlowControl);
     return true;
 }
 

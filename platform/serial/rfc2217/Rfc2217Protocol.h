@@ -44,6 +44,11 @@ public:
     // False while the option is not agreed.
     bool setDataTerminalReady(bool asserted);
     bool setRequestToSend(bool asserted);
+    // Sends a request the server must answer, to find out that it still
+    // does; false while the option is not agreed.
+    bool askForAnswer();
+    // How many answers and reports of the option the server has sent.
+    unsigned answers() const { return m_answers; }
 
     bool modemStateKnown() const { return m_modemState.has_value(); }
     // nullopt until the server first reports its modem state.
@@ -64,5 +69,6 @@ private:
     Option m_option = Option::Asked;
     bool m_offerTaken = false;
     bool m_broken = false;
+    unsigned m_answers = 0;
     std::optional<unsigned char> m_modemState;
 };

@@ -3,34 +3,32 @@
 
 #include "platform/serial/rfc2217/Rfc2217SerialLine.h"
 
-#include "platform/serial/rfc2217/HostLookup.h"
-
+#include <QEventLoop>
+#include <QHostInfo>
+#include <QMetaObject>
+#include <tuple>
 #include <utility>
 
-namespace {
-
-int millisecondsLeft(const QDeadlineTimer& deadline)
-{
-    return int(deadline.remainingTime());
-}
-
-} // namespace
+// Everything here runs on the thread that made the line, from its event
+// loop: the socket, the timers and the host lookup tell it what happened.
+// Their connections are made on the members, which go before the line's
+// QObject does.
 
 Rfc2217SerialLine::Rfc2217SerialLine(Rfc2217Address address) : m_address(std::move(address))
 {
     m_socket.setReadBufferSize(ReceiveBufferSize);
-    QObject::connect(&m_socket, &QTcpSocket::readyRead, &m_socket, [this] { receive(); });
-    QObject::connect(&m_socket, &QTcpSocket::disconnected, &m_socket, [this] {
-        if (m_open)
-            lose();
-    });
-    QObject::connect(&m_socket, &QTcpSocket::errorOccurred, &m_socket,
-                     [this](QAbstractSocket::SocketError error) {
-                         // A read that finds nothing new times out; that is
-                         // no loss.
-                         if (m_open && error != QAbstractSocket::SocketTimeoutError)
-                             lose();
-                     });
+    m_openDeadline.setSingleShot(true);
+    m_openDeadline.setInterval(OpenTimeout);
+    m_liveness.setInterval(LivenessInterval);
+    connect(&m_openDeadline, &QTimer::timeout, &m_openDeadline, [this] { openTimedOut(); });
+    connect(&m_liveness, &QTimer::timeout, &m_liveness, [this] { checkLiveness(); });
+    connect(&m_pace, &ChangePace::told, &m_pace, [this] { emit linesChanged(); });
+    connect(&m_socket, &QTcpSocket::connected, &m_socket, [this] { connected(); });
+    connect(&m_socket, &QTcpSocket::readyRead, &m_socket, [this] { receive(); });
+    connect(&m_socket, &QTcpSocket::disconnected, &m_socket,
+            [this] { socketFailed(QAbstractSocket::RemoteHostClosedError); });
+    connect(&m_socket, &QTcpSocket::errorOccurred, &m_socket,
+            [this](QAbstractSocket::SocketError error) { socketFailed(error); });
 }
 
 Rfc2217SerialLine::~Rfc2217SerialLine()
@@ -41,80 +39,194 @@ Rfc2217SerialLine::~Rfc2217SerialLine()
 
 bool Rfc2217SerialLine::open()
 {
-    if (m_open)
+    const std::optional<bool> outcome = beginOpen();
+    if (outcome)
+        return *outcome;
+    QEventLoop wait;
+    connect(this, &SerialLine::openFinished, &wait, &QEventLoop::quit);
+    wait.exec();
+    return isOpen();
+}
+
+std::optional<bool> Rfc2217SerialLine::beginOpen()
+{
+    if (m_phase == Phase::Open)
         return true;
+    endConnection();
+    ++m_attempt;
     m_lost = m_backlogged = false;
     m_errorString.clear();
-    const QDeadlineTimer deadline(OpenTimeout);
-    if (!connectBy(deadline) || !negotiateBy(deadline)) {
-        m_socket.abort();
-        m_protocol.reset();
-        return false;
+    m_openDeadline.start();
+    if (QHostAddress address; address.setAddress(m_address.host)) {
+        lookedUp({address});
+        return std::nullopt;
     }
-    m_open = true;
-    return true;
+    m_phase = Phase::LookingUp;
+    // Qt looks a name up on one thread at a time, and the lookup is dropped
+    // when the attempt ends: a name server that never answers holds up no
+    // more than that thread, however often the port is tried again.
+    m_lookupId = QHostInfo::lookupHost(m_address.host, &m_socket, [this](const QHostInfo& info) {
+        m_lookupId = -1;
+        if (m_phase != Phase::LookingUp)
+            return;
+        if (info.addresses().isEmpty())
+            fail(tr("The server's name is unknown."));
+        else
+            lookedUp(info.addresses());
+    });
+    return std::nullopt;
 }
 
-bool Rfc2217SerialLine::connectBy(const QDeadlineTimer& deadline)
+void Rfc2217SerialLine::lookedUp(const QList<QHostAddress>& addresses)
 {
-    const QList<QHostAddress> addresses = lookUpHost(m_address.host, deadline);
-    if (addresses.isEmpty())
-        return refuse(deadline.hasExpired() ? tr("The server's name was not found in time.")
-                                            : tr("The server's name is unknown."));
     // A name may stand for several addresses, of which any may answer.
-    for (const QHostAddress& address : addresses) {
-        m_socket.connectToHost(address, m_address.port);
-        if (m_socket.waitForConnected(millisecondsLeft(deadline)))
-            return true;
-        m_errorString = m_socket.errorString();
-        m_socket.abort();
-        if (deadline.hasExpired())
-            break;
-    }
-    return refuse(deadline.hasExpired() ? tr("The server did not answer in time.") : m_errorString);
+    m_phase = Phase::Connecting;
+    m_addresses = addresses;
+    connectToNextAddress();
 }
 
-bool Rfc2217SerialLine::negotiateBy(const QDeadlineTimer& deadline)
+void Rfc2217SerialLine::connectToNextAddress()
 {
+    if (m_addresses.isEmpty()) {
+        fail(m_errorString);
+        return;
+    }
+    m_socket.abort();
+    m_socket.connectToHost(m_addresses.takeFirst(), m_address.port);
+}
+
+void Rfc2217SerialLine::connected()
+{
+    if (m_phase != Phase::Connecting)
+        return;
+    m_phase = Phase::Negotiating;
     m_protocol = std::make_unique<Rfc2217Protocol>(
         [this](const char* bytes, std::size_t size) { send(bytes, size); });
     m_protocol->start();
-    // The socket's readyRead hands the protocol what arrives meanwhile.
-    while (m_protocol->option() != Rfc2217Protocol::Option::Agreed ||
-           !m_protocol->modemStateKnown()) {
-        if (m_protocol->option() == Rfc2217Protocol::Option::Refused)
-            return refuse(tr("The server does not offer control of its port (RFC 2217)."));
-        if (m_protocol->broken() || m_backlogged)
-            return refuse(tr("The server does not speak RFC 2217."));
-        if (deadline.hasExpired() || !m_socket.waitForReadyRead(millisecondsLeft(deadline))) {
-            if (m_socket.state() != QAbstractSocket::ConnectedState)
-                return refuse(tr("The server closed the connection."));
-            if (m_protocol->option() == Rfc2217Protocol::Option::Agreed)
-                return refuse(tr("The server did not report the port's modem lines in time."));
-            return refuse(tr("The server did not answer in time."));
-        }
-    }
-    return true;
 }
 
-bool Rfc2217SerialLine::refuse(const QString& reason)
+void Rfc2217SerialLine::socketFailed(QAbstractSocket::SocketError error)
 {
+    // A read that finds nothing new times out; that is no failure.
+    if (error == QAbstractSocket::SocketTimeoutError)
+        return;
+    switch (m_phase) {
+    case Phase::Connecting:
+        m_errorString = m_socket.errorString();
+        // The socket takes another address only once it is done with this
+        // one, from the event loop.
+        QMetaObject::invokeMethod(
+            &m_socket,
+            [this, attempt = m_attempt] {
+                if (attempt == m_attempt && m_phase == Phase::Connecting)
+                    connectToNextAddress();
+            },
+            Qt::QueuedConnection);
+        break;
+    case Phase::Negotiating:
+        fail(tr("The server closed the connection."));
+        break;
+    case Phase::Open:
+        lose(tr("The connection to the server was lost."));
+        break;
+    case Phase::Closed:
+    case Phase::LookingUp:
+        break;
+    }
+}
+
+void Rfc2217SerialLine::checkNegotiation()
+{
+    if (m_protocol->option() == Rfc2217Protocol::Option::Agreed && m_protocol->modemStateKnown())
+        finishOpen(true);
+    else if (m_protocol->option() == Rfc2217Protocol::Option::Refused)
+        fail(tr("The server does not offer control of its port (RFC 2217)."));
+    else if (m_protocol->broken() || m_backlogged)
+        fail(tr("The server does not speak RFC 2217."));
+}
+
+void Rfc2217SerialLine::openTimedOut()
+{
+    switch (m_phase) {
+    case Phase::LookingUp:
+        fail(tr("The server's name was not found in time."));
+        break;
+    case Phase::Negotiating:
+        fail(m_protocol->option() == Rfc2217Protocol::Option::Agreed
+                 ? tr("The server did not report the port's modem lines in time.")
+                 : tr("The server did not answer in time."));
+        break;
+    case Phase::Connecting:
+        fail(tr("The server did not answer in time."));
+        break;
+    case Phase::Closed:
+    case Phase::Open:
+        break;
+    }
+}
+
+void Rfc2217SerialLine::fail(const QString& reason)
+{
+    endConnection();
     m_errorString = reason;
-    return false;
+    finishOpen(false);
+}
+
+void Rfc2217SerialLine::finishOpen(bool opened)
+{
+    m_openDeadline.stop();
+    if (opened) {
+        m_phase = Phase::Open;
+        m_answersAtAsk = m_protocol->answers();
+        m_protocol->askForAnswer();
+        m_liveness.start();
+    }
+    // Told from the event loop, so that the listener may close or drop the
+    // line; an attempt ended meanwhile is not told at all.
+    QMetaObject::invokeMethod(
+        &m_socket,
+        [this, attempt = m_attempt, opened] {
+            if (attempt == m_attempt)
+                emit openFinished(opened);
+        },
+        Qt::QueuedConnection);
+}
+
+void Rfc2217SerialLine::checkLiveness()
+{
+    // Nothing since the last request, not even a report of the lines: the
+    // server, or the network to it, is gone, though no one said so.
+    if (m_protocol->answers() == m_answersAtAsk) {
+        lose(tr("The server stopped answering."));
+        return;
+    }
+    m_answersAtAsk = m_protocol->answers();
+    m_protocol->askForAnswer();
 }
 
 void Rfc2217SerialLine::receive()
 {
     if (!m_protocol)
         return;
+    const auto lines = [this] {
+        return std::tuple{m_protocol->carrierDetect(), m_protocol->dataSetReady(),
+                          m_protocol->clearToSend()};
+    };
+    const auto before = lines();
     // What is buffered, not what keeps coming: a flood gets its turns.
     char chunk[ReceiveBufferSize];
     const qint64 size = m_socket.read(chunk, sizeof chunk);
     if (size > 0)
         m_protocol->receive(chunk, std::size_t(size));
-    if (m_open && (m_protocol->broken() || m_backlogged ||
-                   m_protocol->option() == Rfc2217Protocol::Option::Refused))
-        lose();
+    if (m_phase == Phase::Negotiating) {
+        checkNegotiation();
+    } else if (m_phase == Phase::Open) {
+        if (m_protocol->broken() || m_backlogged ||
+            m_protocol->option() == Rfc2217Protocol::Option::Refused)
+            lose(tr("The connection to the server was lost."));
+        else if (m_watched && lines() != before)
+            m_pace.changed();
+    }
 }
 
 void Rfc2217SerialLine::send(const char* bytes, std::size_t size)
@@ -128,29 +240,53 @@ void Rfc2217SerialLine::send(const char* bytes, std::size_t size)
     m_socket.write(bytes, qint64(size));
 }
 
-void Rfc2217SerialLine::lose()
+void Rfc2217SerialLine::lose(const QString& reason)
 {
-    m_open = false;
+    endConnection();
     m_lost = true;
-    m_errorString = tr("The connection to the server was lost.");
-    m_socket.abort();
+    m_errorString = reason;
+    // A watched line says so at once, so the next read finds it gone.
+    if (m_watched)
+        m_pace.changed();
 }
 
 void Rfc2217SerialLine::close()
 {
-    m_open = false;
+    // An open under way ends here, untold, and so does the watch.
+    ++m_attempt;
+    m_watched = false;
+    m_pace.stop();
+    endConnection();
+}
+
+void Rfc2217SerialLine::endConnection()
+{
+    m_phase = Phase::Closed;
+    m_openDeadline.stop();
+    m_liveness.stop();
+    if (m_lookupId != -1) {
+        QHostInfo::abortHostLookup(m_lookupId);
+        m_lookupId = -1;
+    }
+    m_addresses.clear();
     m_socket.abort();
     m_protocol.reset();
 }
 
+bool Rfc2217SerialLine::startWatching()
+{
+    m_watched = isOpen();
+    return m_watched;
+}
+
 bool Rfc2217SerialLine::setRequestToSend(bool asserted)
 {
-    return m_open && m_protocol->setRequestToSend(asserted);
+    return isOpen() && m_protocol->setRequestToSend(asserted);
 }
 
 bool Rfc2217SerialLine::setDataTerminalReady(bool asserted)
 {
-    return m_open && m_protocol->setDataTerminalReady(asserted);
+    return isOpen() && m_protocol->setDataTerminalReady(asserted);
 }
 
 std::optional<bool> Rfc2217SerialLine::clearToSend() const
@@ -173,9 +309,9 @@ std::optional<bool> Rfc2217SerialLine::holding(std::optional<bool> (Rfc2217Proto
 {
     // Takes in, without waiting, what has come since the last read, and
     // finds a dropped connection at once.
-    if (m_open)
+    if (isOpen())
         m_socket.waitForReadyRead(0);
-    if (!m_open)
+    if (!isOpen())
         return std::nullopt;
     return (*m_protocol.*line)();
 }

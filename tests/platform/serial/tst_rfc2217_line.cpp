@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Quorlin developers
 // SPDX-License-Identifier: MIT
 
+#include "platform/serial/rfc2217/Rfc2217SerialLine.h"
 #include "platform/serial/SerialLineFactory.h"
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QtTest>
 
@@ -23,6 +25,11 @@ private slots:
     void followsTheServersLines();
     void droppedConnectionLosesTheLine();
     void floodLeavesTheLineWorking();
+    void opensInTheBackground_data();
+    void opensInTheBackground();
+    void closeEndsAnOpenUntold();
+    void serverGoneQuietLosesTheLine();
+    void watchTellsTheServersReports();
 };
 
 namespace {
@@ -31,10 +38,10 @@ namespace {
 class ScriptedServer
 {
 public:
-    explicit ScriptedServer(const QString& mode)
+    explicit ScriptedServer(const QString& mode, const QStringList& more = {})
     {
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(QStringLiteral(RFC2217_SERVER), {mode});
+        m_process.start(QStringLiteral(RFC2217_SERVER), QStringList{mode} + more);
         if (m_process.waitForReadyRead(10000))
             m_port = m_process.readLine().trimmed().toUShort();
     }
@@ -64,6 +71,9 @@ std::unique_ptr<SerialLine> lineTo(quint16 port, const QString& host = QStringLi
 {
     return makeSerialLine(QStringLiteral("rfc2217://%1:%2").arg(host).arg(port));
 }
+
+// Generous: an open ends within its own timeout.
+constexpr int OpenWait = 4 * int(Rfc2217SerialLine::OpenTimeout.count());
 
 } // namespace
 
@@ -159,6 +169,89 @@ void tst_Rfc2217Line::floodLeavesTheLineWorking()
     QVERIFY(line->setRequestToSend(false));
     QTRY_COMPARE(line->clearToSend(), false);
     QVERIFY(line->isOpen());
+}
+
+void tst_Rfc2217Line::opensInTheBackground_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("good server") << "good" << true << QString();
+    QTest::newRow("accepts and never speaks")
+        << "silent" << false << "The server did not answer in time.";
+    QTest::newRow("nobody listening") << QString() << false << "Connection refused";
+}
+
+void tst_Rfc2217Line::opensInTheBackground()
+{
+    QFETCH(QString, mode);
+    QFETCH(bool, opens);
+    QFETCH(QString, reason);
+    std::optional<ScriptedServer> server;
+    quint16 port = closedPort();
+    if (!mode.isEmpty()) {
+        server.emplace(mode);
+        port = server->port();
+    }
+    const std::unique_ptr<SerialLine> line = lineTo(port);
+    QSignalSpy finished(line.get(), &SerialLine::openFinished);
+
+    // Nothing is known yet: the connection is only under way.
+    QCOMPARE(line->beginOpen(), std::nullopt);
+    QVERIFY(!line->isOpen());
+    QVERIFY(finished.wait(OpenWait));
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().first().toBool(), opens);
+    QCOMPARE(line->isOpen(), opens);
+    QCOMPARE(line->errorString(), reason);
+}
+
+void tst_Rfc2217Line::closeEndsAnOpenUntold()
+{
+    ScriptedServer server(QStringLiteral("silent"));
+    const std::unique_ptr<SerialLine> line = lineTo(server.port());
+    QSignalSpy finished(line.get(), &SerialLine::openFinished);
+    QCOMPARE(line->beginOpen(), std::nullopt);
+    line->close();
+
+    // A second open, begun after the first, ends after the first would have:
+    // the only end told is its own.
+    QCOMPARE(line->beginOpen(), std::nullopt);
+    QVERIFY(finished.wait(OpenWait));
+    QTRY_COMPARE(line->errorString(), QStringLiteral("The server did not answer in time."));
+    QCOMPARE(finished.count(), 1);
+}
+
+void tst_Rfc2217Line::serverGoneQuietLosesTheLine()
+{
+    // Answers for a second, then keeps the connection without a word, as a
+    // server does whose network is gone.
+    ScriptedServer server(QStringLiteral("mute"), {QStringLiteral("60")});
+    const std::unique_ptr<SerialLine> line = lineTo(server.port());
+    QVERIFY2(line->open(), qPrintable(line->errorString()));
+    QVERIFY(line->startWatching());
+    QSignalSpy told(line.get(), &SerialLine::linesChanged);
+
+    QTRY_VERIFY_WITH_TIMEOUT(line->isLost(), 4 * int(Rfc2217SerialLine::LivenessInterval.count()));
+    QCOMPARE(line->errorString(), QStringLiteral("The server stopped answering."));
+    QVERIFY(!line->isOpen());
+    // The watch says so, so that the next read finds it at once.
+    QVERIFY(told.count() > 0 || told.wait());
+}
+
+void tst_Rfc2217Line::watchTellsTheServersReports()
+{
+    ScriptedServer server(QStringLiteral("good"));
+    const std::unique_ptr<SerialLine> line = lineTo(server.port());
+    QVERIFY2(line->open(), qPrintable(line->errorString()));
+    QVERIFY(line->startWatching());
+    QTRY_COMPARE(line->clearToSend(), true);
+    QSignalSpy told(line.get(), &SerialLine::linesChanged);
+
+    // Told before anyone reads: the report alone wakes the watch.
+    QVERIFY(line->setRequestToSend(false));
+    QVERIFY(told.wait());
+    QCOMPARE(line->clearToSend(), false);
 }
 
 QTEST_GUILESS_MAIN(tst_Rfc2217Line)
