@@ -3,8 +3,8 @@
 
 #include "monitor/LineLog.h"
 
-#include <cstdio>
 #include <QDateTime>
+#include <QMetaObject>
 
 namespace {
 
@@ -15,7 +15,12 @@ QString state(bool on)
 
 } // namespace
 
-LineLog::LineLog(const QString& fileName) : m_fileName(fileName) {}
+LineLog::LineLog(const QString& fileName)
+    : m_fileName(fileName), m_writer(fileName, [this](const QString& reason) {
+          QMetaObject::invokeMethod(
+              this, [this, reason] { tellFailure(reason); }, Qt::QueuedConnection);
+      })
+{}
 
 void LineLog::portOpened(const QString& port, bool cd, bool dsr, bool cts)
 {
@@ -28,33 +33,15 @@ void LineLog::lineChanged(const QString& line, bool on, int edges)
     append(QStringLiteral("%1 %2 %3").arg(line, state(on)).arg(edges));
 }
 
-bool LineLog::openFile()
-{
-    if (m_file.isOpen())
-        return true;
-    if (m_fileName == QLatin1String("-"))
-        return m_file.open(stdout, QIODevice::WriteOnly | QIODevice::Text);
-    m_file.setFileName(m_fileName);
-    return m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text);
-}
-
 void LineLog::append(const QString& text)
 {
-    const QString stamp =
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz"));
-    // Each line reaches the file at once, so the log is whole up to the last
-    // event however the program ends.
-    const QByteArray line = (stamp + QLatin1Char(' ') + text + QLatin1Char('\n')).toUtf8();
-    if (openFile() && m_file.write(line) == line.size() && m_file.flush()) {
-        m_latch.succeeded();
-        return;
-    }
-    const QString reason = m_file.errorString();
-    // Opened afresh for the next line: the folder may be back by then.
-    m_file.close();
-    if (m_latch.failed())
-        emit failed(QStringLiteral("The log could not be written to %1: %2")
-                        .arg(m_fileName == QLatin1String("-") ? QStringLiteral("standard output")
-                                                              : m_fileName,
-                             reason));
+    m_writer.append(QDateTime::currentDateTime(), text);
+}
+
+void LineLog::tellFailure(const QString& reason)
+{
+    emit failed(
+        QStringLiteral("The log could not be written to %1: %2")
+            .arg(m_fileName == QLatin1String("-") ? QStringLiteral("standard output") : m_fileName,
+                 reason));
 }

@@ -3,15 +3,16 @@
 
 #pragma once
 
-#include "platform/FailureLatch.h"
+#include "monitor/LogWriter.h"
 
-#include <QFile>
 #include <QObject>
 #include <QString>
 
 // A record of the lines for the user to keep: one line of text per event,
 // stamped with the local time to the millisecond, appended to a file or
-// written to standard output.
+// written to standard output. The calls never wait for the file: the lines
+// are written on a thread of their own (LogWriter), and those not yet
+// written when the log is destroyed are given a moment more.
 class LineLog : public QObject
 {
     Q_OBJECT
@@ -27,15 +28,14 @@ public:
     void lineChanged(const QString& line, bool on, int edges);
 
 signals:
-    // A line did not reach the log; `message` is for the user. Told once,
-    // and not again until a line has reached it.
+    // A line did not reach the log; `message` is for the user, with the
+    // system's reason. Told once, and not again until a line has reached it.
     void failed(const QString& message);
 
 private:
     void append(const QString& text);
-    bool openFile();
+    void tellFailure(const QString& reason);
 
     QString m_fileName;
-    QFile m_file;
-    FailureLatch m_latch;
+    LogWriter m_writer;
 };

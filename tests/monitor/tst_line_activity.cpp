@@ -3,33 +3,13 @@
 
 #include "monitor/LineActivity.h"
 #include "monitor/LineLog.h"
+#include "support/LogReader.h"
 
-#include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-// The log's lines without their time stamps, which must be local ISO 8601
-// to the millisecond.
-QStringList logged(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    static const QRegularExpression stamp(
-        QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3} "));
-    QStringList lines;
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        if (line.isEmpty())
-            continue;
-        const QString text = QString::fromUtf8(line);
-        lines.append(stamp.match(text).hasMatch() ? text.mid(24) : QStringLiteral("?") + text);
-    }
-    return lines;
-}
 
 using namespace std::chrono_literals;
 using Row = LineActivity::Row;
@@ -79,10 +59,10 @@ private slots:
                  (QList<Row>{{false, 0}, {false, 0}, {false, 0}}));
         tick(activity, false, false, true, std::nullopt);
 
-        QCOMPARE(logged(path),
-                 (QStringList{"?earlier", "Com1 /dev/ttyUSB0 opened: CD on DSR off CTS off",
-                              "CTS off 2", "CTS on 1", "DSR on 1",
-                              "Com2 loop:// opened: CD on DSR off CTS on", "CD off 1"}));
+        QTRY_COMPARE(LogReader(path).lines(),
+                     (QStringList{"?earlier", "Com1 /dev/ttyUSB0 opened: CD on DSR off CTS off",
+                                  "CTS off 2", "CTS on 1", "DSR on 1",
+                                  "Com2 loop:// opened: CD on DSR off CTS on", "CD off 1"}));
     }
 
     void aFlashLastsItsTime_data()
@@ -107,28 +87,6 @@ private slots:
         QCOMPARE(tick(activity, false, false, changed, EdgeCounts{0, 0, changed ? 3u : 2u},
                       1000ms + after)[2],
                  (Row{flash, 1}));
-    }
-
-    void anUnwritableLogIsToldOnce()
-    {
-        QTemporaryDir folder;
-        LineLog log(folder.filePath(QStringLiteral("missing/lines.log")));
-        QStringList told;
-        QObject::connect(&log, &LineLog::failed,
-                         [&told](const QString& message) { told.append(message); });
-        log.lineChanged(QStringLiteral("CTS"), true, 1);
-        log.lineChanged(QStringLiteral("CTS"), false, 1);
-        QCOMPARE(told.size(), 1);
-        QVERIFY2(told[0].startsWith(QStringLiteral("The log could not be written to ")) &&
-                     told[0].contains(QStringLiteral("missing/lines.log")),
-                 qPrintable(told[0]));
-
-        // Tried afresh at each line: the log goes on once its folder is there.
-        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("missing")));
-        log.lineChanged(QStringLiteral("CTS"), true, 1);
-        QCOMPARE(told.size(), 1);
-        QCOMPARE(logged(folder.filePath(QStringLiteral("missing/lines.log"))),
-                 QStringList{"CTS on 1"});
     }
 };
 

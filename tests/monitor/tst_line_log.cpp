@@ -1,0 +1,239 @@
+// SPDX-FileCopyrightText: 2026 The Quorlin developers
+// SPDX-License-Identifier: MIT
+
+#include "monitor/LineLog.h"
+#include "support/LogReader.h"
+
+#include <csignal>
+#include <optional>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+QString message(const QString& path, const QString& reason)
+{
+    return QStringLiteral("The log could not be written to %1: %2").arg(path, reason);
+}
+
+QString makeFifo(const QTemporaryDir& folder)
+{
+    const QString path = folder.filePath(QStringLiteral("lines.fifo"));
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 ? path : QString();
+}
+
+// Lets the files of this process grow only to `bytes`: a write beyond that is
+// cut short, then fails with EFBIG rather than ending the process.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes) : m_signal(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &m_before);
+        rlimit limit = m_before;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_before);
+        std::signal(SIGXFSZ, m_signal);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_before{};
+    void (*m_signal)(int);
+};
+
+} // namespace
+
+class TestLineLog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void toldOnceUntilALineGetsThrough_data()
+    {
+        QTest::addColumn<bool>("fifo");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder not there yet") << false << "No such file or directory";
+        // Opened without waiting for a reader, which would hold the window.
+        QTest::newRow("a FIFO without a reader yet") << true << "No such device or address";
+    }
+    void toldOnceUntilALineGetsThrough()
+    {
+        QFETCH(bool, fifo);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        const QString path =
+            fifo ? makeFifo(folder) : folder.filePath(QStringLiteral("missing/lines.log"));
+        QVERIFY(!path.isEmpty());
+        LogReader reader(path);
+        LineLog log(path);
+        QStringList told;
+        QObject::connect(&log, &LineLog::failed,
+                         [&told](const QString& message) { told.append(message); });
+
+        log.lineChanged(QStringLiteral("CTS"), true, 1);
+        log.lineChanged(QStringLiteral("CTS"), false, 1);
+        QTRY_COMPARE(told, QStringList{message(path, reason)});
+
+        // Tried afresh at each line: the log goes on once the folder, or a
+        // reader, is there, and counts the lines it could not write.
+        QVERIFY(fifo ? reader.open() : QDir(folder.path()).mkdir(QStringLiteral("missing")));
+        log.lineChanged(QStringLiteral("CTS"), true, 1);
+        QTRY_COMPARE(reader.lines(), (QStringList{"2 lines dropped", "CTS on 1"}));
+        // A second failure would have been posted before the line was written.
+        QCoreApplication::processEvents();
+        QCOMPARE(told.size(), 1);
+    }
+
+    void aFullDiskIsToldWithItsReason()
+    {
+        const QString path = QStringLiteral("/dev/full");
+        LineLog log(path);
+        QStringList told;
+        QObject::connect(&log, &LineLog::failed,
+                         [&told](const QString& message) { told.append(message); });
+        log.lineChanged(QStringLiteral("CTS"), true, 1);
+        QTRY_COMPARE(told, QStringList{message(path, QStringLiteral("No space left on device"))});
+    }
+
+    void aReaderThatLeavesIsToldAndSurvived()
+    {
+        QTemporaryDir folder;
+        const QString path = makeFifo(folder);
+        QVERIFY(!path.isEmpty());
+        LogReader reader(path);
+        QVERIFY(reader.open());
+        LineLog log(path);
+        QStringList told;
+        QObject::connect(&log, &LineLog::failed,
+                         [&told](const QString& message) { told.append(message); });
+        log.lineChanged(QStringLiteral("CTS"), true, 1);
+        QTRY_COMPARE(reader.lines(), QStringList{"CTS on 1"});
+
+        // Without SIGPIPE ignored, this test would end here.
+        reader.close();
+        log.lineChanged(QStringLiteral("CTS"), false, 1);
+        QTRY_COMPARE(told, QStringList{message(path, QStringLiteral("Broken pipe"))});
+    }
+
+    void aStalledReaderHoldsNothingUp()
+    {
+        QTemporaryDir folder;
+        const QString path = makeFifo(folder);
+        QVERIFY(!path.isEmpty());
+        LogReader reader(path);
+        QVERIFY(reader.open());
+        LineLog log(path);
+        int sent = 0;
+        const auto send = [&log, &sent] {
+            ++sent;
+            log.lineChanged(QStringLiteral("CTS"), sent % 2 == 1, sent);
+        };
+        // Far more than the FIFO and the queue hold, while nothing is read.
+        while (sent < 10 * int(LogWriter::Capacity))
+            send();
+
+        // Read again, the log catches up; a last line, sent until one finds
+        // room, ends what comes.
+        static const QRegularExpression logLine(QStringLiteral("^CTS o[nf]+ (\\d+)$"));
+        const auto caughtUp = [&] {
+            const QStringList lines = reader.lines();
+            const auto last =
+                lines.isEmpty() ? QRegularExpressionMatch() : logLine.match(lines.constLast());
+            if (last.hasMatch() && last.captured(1).toInt() == sent)
+                return true;
+            send();
+            return false;
+        };
+        QTRY_VERIFY(caughtUp());
+
+        // Each gap is counted where it is.
+        static const QRegularExpression droppedLine(QStringLiteral("^(\\d+) lines? dropped$"));
+        int next = 1;
+        int dropped = 0;
+        for (const QString& line : reader.lines()) {
+            if (const auto gap = droppedLine.match(line); gap.hasMatch()) {
+                next += gap.captured(1).toInt();
+                dropped += gap.captured(1).toInt();
+            } else {
+                QCOMPARE(logLine.match(line).captured(1).toInt(), next);
+                ++next;
+            }
+        }
+        QCOMPARE(next, sent + 1);
+        QVERIFY(dropped > 0);
+    }
+
+    void theEndDoesNotWaitForAStalledReader()
+    {
+        QTemporaryDir folder;
+        const QString path = makeFifo(folder);
+        QVERIFY(!path.isEmpty());
+        LogReader reader(path);
+        QVERIFY(reader.open());
+        std::optional<LineLog> log(std::in_place, path);
+        for (int k = 0; k < 10 * int(LogWriter::Capacity); ++k)
+            log->lineChanged(QStringLiteral("CTS"), true, k);
+        QTRY_VERIFY(reader.full());
+
+        log.reset();
+        QVERIFY(reader.atEnd());
+    }
+
+    void aLineCutShortIsFinished()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("lines.log"));
+        LogReader reader(path);
+        LineLog log(path);
+        QStringList told;
+        QObject::connect(&log, &LineLog::failed,
+                         [&told](const QString& message) { told.append(message); });
+        log.lineChanged(QStringLiteral("CTS"), true, 1);
+        QTRY_COMPARE(reader.lines(), QStringList{"CTS on 1"});
+        {
+            // Room for the next line's stamp, not for all of it.
+            const FileSizeLimit limit(QFileInfo(path).size() + 30);
+            log.lineChanged(QStringLiteral("CTS"), false, 2);
+            QTRY_COMPARE(told, QStringList{message(path, QStringLiteral("File too large"))});
+        }
+        log.lineChanged(QStringLiteral("CTS"), true, 3);
+        QTRY_COMPARE(reader.lines(), (QStringList{"CTS on 1", "CTS off 2", "CTS on 3"}));
+    }
+
+    void aRotatedLogIsOpenedAgain_data()
+    {
+        QTest::addColumn<QString>("renamedTo");
+        QTest::newRow("renamed") << "lines.log.1";
+        QTest::newRow("deleted") << "";
+    }
+    void aRotatedLogIsOpenedAgain()
+    {
+        QFETCH(QString, renamedTo);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("lines.log"));
+        LineLog log(path);
+        log.lineChanged(QStringLiteral("CTS"), true, 1);
+        QTRY_COMPARE(LogReader(path).lines(), QStringList{"CTS on 1"});
+
+        QVERIFY(renamedTo.isEmpty() ? QFile::remove(path)
+                                    : QFile::rename(path, folder.filePath(renamedTo)));
+        log.lineChanged(QStringLiteral("CTS"), false, 1);
+        QTRY_COMPARE(LogReader(path).lines(), QStringList{"CTS off 1"});
+        if (!renamedTo.isEmpty())
+            QCOMPARE(LogReader(folder.filePath(renamedTo)).lines(), QStringList{"CTS on 1"});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLineLog)
+#include "tst_line_log.moc"
