@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "app/CommandLine.h"
+#include "app/TerminationSignals.h"
 #include "AppIdentity.h"
 #include "help/HelpIndex.h"
 #include "monitor/LineLog.h"
@@ -53,6 +54,10 @@ int main(int argc, char* argv[])
     if (log)
         window.setLineLog(*log);
     QObject::connect(&window, &Quorlin::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
+    // Logging out, systemctl --user stop, a closed terminal and Ctrl+C end
+    // the program as File, Exit does, with what the user typed saved.
+    const TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::requested, &window, &QWidget::close);
     // As a choice from the Com menu would: stored, and opened by the first
     // activation. Written once the window is there to tell a failed save.
     if (options.port)

@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
+#include <utility>
 
 using SettingsSchema::Key;
 
@@ -85,6 +86,7 @@ void Quorlin::connectHandlers()
     connect(&m_session, &PortSession::openFailed, this, &Quorlin::portNotAvailable);
     connect(&m_session, &PortSession::linesUnreadable, this, &Quorlin::portLinesUnreadable);
     connect(chkOnTop, &QCheckBox::toggled, this, &Quorlin::chkOnTop_Click);
+    connect(chkOnTop, &QCheckBox::clicked, this, [this] { m_onTopClicked = true; });
     connect(mnuExit, &QAction::triggered, this, &Quorlin::mnuExit_Click);
     connect(mnuAbout, &QAction::triggered, this, &Quorlin::mnuAbout_Click);
     connect(mnuIndex, &QAction::triggered, this, &Quorlin::mnuIndex_Click);
@@ -163,6 +165,7 @@ void Quorlin::moveEvent(QMoveEvent* event)
     QMainWindow::moveEvent(event);
     if (m_savesMoves) {
         m_moved = true;
+        m_movedThisRun = true;
         m_editSaver.start();
     }
 }
@@ -173,20 +176,26 @@ void Quorlin::labelEdited(int row)
     if (!m_loaded)
         return;
     m_labelEdited[row] = true;
+    m_labelEditedThisRun[row] = true;
     m_editSaver.start();
 }
 
 void Quorlin::saveEdits()
 {
     m_editSaver.stop();
-    if (m_moved)
-        StoredPosition::write(m_platform.store, *this);
-    m_moved = false;
+    writeChanges(std::exchange(m_moved, false), false, std::exchange(m_labelEdited, {}));
+}
+
+void Quorlin::writeChanges(bool position, bool onTop, const std::array<bool, 3>& labels)
+{
+    SettingsStore& store = m_platform.store;
+    if (position)
+        StoredPosition::write(store, *this);
+    if (onTop)
+        SettingsSchema::write(store, Key::OnTop, onTopState());
     for (int row = 0; row < 3; ++row) {
-        if (m_labelEdited[row])
-            SettingsSchema::write(m_platform.store, SettingsSchema::statusKey(row),
-                                  labelBoxes()[row]->text());
-        m_labelEdited[row] = false;
+        if (labels[row])
+            SettingsSchema::write(store, SettingsSchema::statusKey(row), labelBoxes()[row]->text());
     }
 }
 
@@ -248,13 +257,11 @@ void Quorlin::Form_Unload()
     m_session.end();
     m_editSaver.stop();
     disconnect(&m_activation, nullptr, this, nullptr);
-    if (m_loaded) {
-        SettingsStore& store = m_platform.store;
-        StoredPosition::write(m_platform.store, *this);
-        SettingsSchema::write(store, Key::OnTop, onTopState());
-        for (int row = 0; row < 3; ++row)
-            SettingsSchema::write(store, SettingsSchema::statusKey(row), labelBoxes()[row]->text());
-    }
+    // Only what this run changed, most of it saved already, so that a save
+    // that failed is tried once more; the rest stays as the file has it now,
+    // which may be another window's doing or the user's editor's.
+    if (m_loaded)
+        writeChanges(m_movedThisRun, m_onTopClicked, m_labelEditedThisRun);
     delete m_about;
     emit unloaded();
 }

@@ -55,8 +55,9 @@ private:
     // Loads the settings, restores position, labels and on-top state, ticks
     // the stored port and opens it with RTS and DTR asserted.
     void Form_Activate();
-    // Saves position, on-top state and labels, then ends the program. Before
-    // the first activation nothing was loaded, and nothing is saved.
+    // Saves what the user changed in this run of position, on-top state and
+    // labels, then ends the program. Before the first activation nothing was
+    // loaded, and nothing is saved.
     void Form_Unload();
 
     // Also run at once, between ticks, when the port says its lines changed.
@@ -88,6 +89,9 @@ private:
     void restorePosition();
     void labelEdited(int row);
     void saveEdits();
+    // Writes the position, the on-top state and the labels of the rows named,
+    // in that order.
+    void writeChanges(bool position, bool onTop, const std::array<bool, 3>& labels);
     QString onTopState() const;
     // Names each port item's device in its tool tip, and the adapter's
     // description when it is present. Lists the devices present, so it runs
@@ -132,4 +136,10 @@ private:
     bool m_savesMoves = false;           // after the first activation, moves by the user are stored
     bool m_loaded = false;               // the first activation has loaded the settings
     bool m_unloaded = false;
+
+    // What the exit path writes: only what this run changed, so that another
+    // window on the same file, or the user's editor, keeps what it wrote.
+    std::array<bool, 3> m_labelEditedThisRun{};
+    bool m_movedThisRun = false;
+    bool m_onTopClicked = false; // by the user, not by a load
 };

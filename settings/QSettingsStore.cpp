@@ -3,6 +3,8 @@
 
 #include "settings/QSettingsStore.h"
 
+#include "settings/SettingsFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QPoint>
@@ -11,6 +13,9 @@
 #include <QSize>
 
 namespace {
+
+const QString Organisation = QStringLiteral("Quorlin");
+const QString Application = QStringLiteral("Quorlin");
 
 // QSettings parses some hand-written text as something else: a value with
 // commas as a list, "@Type(...)" as a typed value. The program's values are
@@ -56,6 +61,7 @@ QString shownPath(const QString& path)
 } // namespace
 
 QSettingsStore::QSettingsStore()
+    : m_perUser(true), m_file(SettingsFile::perUserPath(Organisation, Application))
 {
     reopen();
 }
@@ -67,9 +73,14 @@ QSettingsStore::QSettingsStore(const QString& file) : m_file(file)
 
 void QSettingsStore::reopen()
 {
-    m_settings = m_file.isEmpty() ? std::make_unique<QSettings>(QStringLiteral("Quorlin"),
-                                                                QStringLiteral("Quorlin"))
-                                  : std::make_unique<QSettings>(m_file, QSettings::IniFormat);
+    // QSettings reads the file as it opens it: a pipe would keep it waiting,
+    // a device or a file of binary would be rewritten by the first write.
+    m_settings.reset();
+    m_refusal = m_file.isEmpty() ? QString() : SettingsFile::refusal(m_file);
+    if (!m_refusal.isEmpty())
+        return;
+    m_settings = m_perUser ? std::make_unique<QSettings>(Organisation, Application)
+                           : std::make_unique<QSettings>(m_file, QSettings::IniFormat);
     for (auto unsaved = m_unsaved.cbegin(); unsaved != m_unsaved.cend(); ++unsaved) {
         if (unsaved.value())
             m_settings->setValue(unsaved.key(), *unsaved.value());
@@ -80,6 +91,8 @@ void QSettingsStore::reopen()
 
 QString QSettingsStore::read(const QString& section, const QString& key) const
 {
+    if (!m_settings)
+        return m_unsaved.value(section + '/' + key).value_or(QString());
     // Pick up what another program (or the user's editor) wrote meanwhile.
     m_settings->sync();
     const QString name = section + '/' + key;
@@ -91,7 +104,8 @@ void QSettingsStore::write(const QString& section, const QString& key, const QSt
     const QString name = section + '/' + key;
     // Writing what the file already says would only rewrite it, and with it
     // every hand-written value the INI writer cannot give back as written.
-    if (m_unsaved.isEmpty() && m_settings->contains(name) && read(section, key) == value)
+    if (m_settings && m_unsaved.isEmpty() && m_settings->contains(name) &&
+        read(section, key) == value)
         return;
 
     save(name, value);
@@ -106,34 +120,41 @@ void QSettingsStore::save(const QString& name, const std::optional<QString>& val
 {
     // QSettings keeps the first error it meets for good, so after a failure a
     // fresh object, given the values still unsaved, tells whether this write
-    // gets through.
-    if (!m_unsaved.isEmpty())
+    // gets through; a file left alone is looked at again.
+    if (!m_settings || !m_unsaved.isEmpty())
         reopen();
-    if (value)
-        m_settings->setValue(name, *value);
-    else
-        m_settings->remove(name);
-    m_settings->sync();
-    if (m_settings->status() == QSettings::NoError) {
-        m_unsaved.clear();
-        saveSucceeded();
-        return;
+    if (m_settings) {
+        if (value)
+            m_settings->setValue(name, *value);
+        else
+            m_settings->remove(name);
+        m_settings->sync();
+        if (m_settings->status() == QSettings::NoError) {
+            m_unsaved.clear();
+            saveSucceeded();
+            return;
+        }
     }
     m_unsaved.insert(name, value);
     failToSave(QStringLiteral("The settings could not be saved to %1: %2")
-                   .arg(shownPath(m_settings->fileName()), whyUnwritable()));
+                   .arg(shownPath(fileName()), m_settings ? whyUnwritable() : m_refusal));
+}
+
+QString QSettingsStore::fileName() const
+{
+    return m_settings ? m_settings->fileName() : m_file;
 }
 
 QString QSettingsStore::whyUnwritable() const
 {
     // QSettings tells only that it failed.
     const QString path = m_settings->fileName();
+    if (const QString refusal = SettingsFile::refusal(path); !refusal.isEmpty())
+        return refusal;
     const QFileInfo file(path);
     const QFileInfo folder(file.path());
     if (folder.exists() && !folder.isDir())
         return QStringLiteral("%1 is not a folder").arg(shownPath(folder.filePath()));
-    if (file.isDir())
-        return QStringLiteral("it is a folder");
     if (file.exists() && !file.isWritable())
         return QStringLiteral("the file is read-only");
     // Trying the same kind of write, to a file that is never committed, tells the rest.

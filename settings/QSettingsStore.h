@@ -12,6 +12,9 @@
 
 // The per-user store of the platform: organisation and application
 // "Quorlin"; on Linux the file $XDG_CONFIG_HOME/Quorlin/Quorlin.conf.
+// A file that is no settings file (a device, a pipe, a folder, a file of
+// binary or of many megabytes) is left alone: the store keeps its values in
+// memory, and each write fails as a write to a read-only file does.
 class QSettingsStore : public SettingsStore
 {
 public:
@@ -31,13 +34,19 @@ public:
     void remove(const QString& section, const QString& key) override;
 
 private:
+    // Looks at the file, and opens it unless it is to be left alone.
     void reopen();
     // Writes a value, or removes the key for nullopt, and syncs the file.
     void save(const QString& name, const std::optional<QString>& value);
     QString whyUnwritable() const;
+    QString fileName() const;
 
-    QString m_file; // empty for the per-user store
-    std::unique_ptr<QSettings> m_settings;
+    bool m_perUser = false;
+    // The file looked at before QSettings reads it; empty where the per-user
+    // store is no file.
+    QString m_file;
+    std::unique_ptr<QSettings> m_settings; // none while the file is left alone
+    QString m_refusal;                     // why it is left alone
     // Writes that have not reached the file yet; nullopt for a removal.
     QMap<QString, std::optional<QString>> m_unsaved;
 };

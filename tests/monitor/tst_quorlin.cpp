@@ -4,9 +4,11 @@
 #include "about/frmAbout.h"
 #include "monitor/LampBox.h"
 #include "monitor/Quorlin.h"
+#include "settings/QSettingsStore.h"
 #include "settings/SettingsSchema.h"
 #include "support/FakePlatform.h"
 #include "support/QuorlinControls.h"
+#include "support/TestSettingsFile.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -330,7 +333,8 @@ private slots:
         Quorlin window(rig.platform());
         showAndActivate(window);
         QCOMPARE(label(window, 1)->text(), "   "); // blanks are a label too
-        label(window, 1)->clear();
+        label(window, 1)->selectAll();
+        QTest::keyClick(label(window, 1), Qt::Key_Delete);
         window.close();
         QCOMPARE(stored(rig, Key::Status2), "");
         Quorlin again(rig.platform());
@@ -499,26 +503,80 @@ private slots:
         QVERIFY(!onTopBox(window)->isChecked());
     }
 
-    void exitPathWritesSixKeys()
+    void exitPathWritesWhatTheUserChanged_data()
     {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QStringList>("written");
+        QTest::newRow("nothing") << "" << QStringList();
+        QTest::newRow("labels and box set by the program") << "set" << QStringList();
+        QTest::newRow("a label typed") << "type" << QStringList{"Settings/Status3=Status Pin 3CTS"};
+        QTest::newRow("a label typed and saved at the pause")
+            << "type, pause" << QStringList{"Settings/Status3=Status Pin 3CTS"};
+        QTest::newRow("the box clicked") << "click" << QStringList{"Settings/OnTop=1"};
+        QTest::newRow("moved") << "move"
+                               << QStringList{"Settings/Position-Left", "Settings/Position-Top"};
+    }
+    void exitPathWritesWhatTheUserChanged()
+    {
+        QFETCH(QString, change);
+        QFETCH(QStringList, written);
         FakePlatform rig;
         Quorlin window(rig.platform());
         QSignalSpy unloaded(&window, &Quorlin::unloaded);
         showAndActivate(window);
-        label(window, 2)->setText("CTS");
-        onTopBox(window)->setChecked(true);
+        rig.store.writes.clear();
+        if (change == "set") {
+            label(window, 2)->setText("CTS");
+            onTopBox(window)->setChecked(true);
+        } else if (change.startsWith("type")) {
+            QTest::keyClicks(label(window, 2), "CTS");
+        } else if (change == "click") {
+            onTopBox(window)->click();
+        } else if (change == "move") {
+            window.move(window.pos() + QPoint(10, 0));
+        }
+        if (change.endsWith("pause"))
+            QTRY_VERIFY(!rig.store.writes.isEmpty());
         rig.store.writes.clear();
 
+        // Another window on the same file, or the user's editor, changed the
+        // rest meanwhile: the exit path leaves it so.
         action(window, "mnuExit")->trigger();
-        const double perPixel = 1440.0 / window.screen()->logicalDotsPerInchX();
-        QCOMPARE(
-            rig.store.writes,
-            QStringList({QStringLiteral("Settings/Position-Left=%1").arg(window.x() * perPixel),
-                         QStringLiteral("Settings/Position-Top=%1").arg(window.y() * perPixel),
-                         "Settings/OnTop=1", "Settings/Status1=Status Pin 1",
-                         "Settings/Status2=Status Pin 2", "Settings/Status3=CTS"}));
+        QStringList keys = rig.store.writes;
+        if (change == "move") // at whatever the twips of this screen make of it
+            keys.replaceInStrings(QRegularExpression("=.*"), QString());
+        QCOMPARE(keys, written);
         QCOMPARE(unloaded.count(), 1);
         QVERIFY(!pollTimer(window)->isActive());
+    }
+
+    void exitKeepsWhatOthersWroteToTheFile()
+    {
+        const QString file = TestSettingsFile::path();
+        QVERIFY2(!file.isEmpty(), "refusing to run against the real settings folder");
+        QFile::remove(file);
+        FakePlatform rig;
+        QSettingsStore store;
+        Quorlin window(Platform{store, rig.serial.comm, rig.messages, rig.help, rig.registry,
+                                rig.programs, [] { return QList<SerialDeviceInfo>(); },
+                                rig.helpFile});
+        showAndActivate(window);
+        QTRY_VERIFY(rig.port(1).isOpen); // the file is seeded and loaded
+
+        QTest::keyClicks(label(window, 0), " CD");
+        // Another window on the file saves its label; the user edits the
+        // file by hand.
+        QSettingsStore otherWindow;
+        SettingsSchema::write(otherWindow, Key::Status2, "DSR over there");
+        QByteArray text = TestSettingsFile::read(file);
+        QVERIFY(text.contains("Status3=Status Pin 3\n"));
+        TestSettingsFile::write(file, text.replace("Status3=Status Pin 3", "Status3=CTS by hand"));
+        window.close();
+
+        QSettingsStore reread;
+        QCOMPARE(SettingsSchema::read(reread, Key::Status1), "Status Pin 1 CD");
+        QCOMPARE(SettingsSchema::read(reread, Key::Status2), "DSR over there");
+        QCOMPARE(SettingsSchema::read(reread, Key::Status3), "CTS by hand");
     }
 
     void helpIndexLeavesThePortAlone()

@@ -71,8 +71,6 @@ private slots:
         QTest::newRow("typed as nothing") << QByteArray("@Invalid()") << "@Invalid()";
         QTest::newRow("typed as bytes") << QByteArray("@ByteArray(zz)") << "@ByteArray(zz)";
         QTest::newRow("typed as a size") << QByteArray("@Size(1 2)") << "@Size(1 2)";
-        // Whatever the UTF-8 reader makes of it (Qt versions differ), the file keeps it.
-        QTest::newRow("Latin-1 bytes") << QByteArray("caf\xe9") << QString();
     }
     void handWrittenValuesKeepTheirMeaning()
     {
@@ -82,8 +80,7 @@ private slots:
         writeFile(written);
         QSettingsStore store;
         const QString loaded = store.read("Settings", "Status1");
-        if (!text.isNull())
-            QCOMPARE(loaded, text);
+        QCOMPARE(loaded, text);
 
         // The exit path writes back the label it loaded: the file stays as
         // the user wrote it, what the reader could not keep included.
