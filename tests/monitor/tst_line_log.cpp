@@ -27,6 +27,16 @@ QString makeFifo(const QTemporaryDir& folder)
     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 ? path : QString();
 }
 
+// What the log has told the user so far, in order; kept as long as the log.
+const QStringList& toldBy(LineLog& log)
+{
+    auto* told = new QStringList;
+    QObject::connect(&log, &LineLog::failed,
+                     [told](const QString& message) { told->append(message); });
+    QObject::connect(&log, &QObject::destroyed, [told] { delete told; });
+    return *told;
+}
+
 // Lets the files of this process grow only to `bytes`: a write beyond that is
 // cut short, then fails with EFBIG rather than ending the process.
 class FileSizeLimit
@@ -77,9 +87,7 @@ private slots:
         QVERIFY(!path.isEmpty());
         LogReader reader(path);
         LineLog log(path);
-        QStringList told;
-        QObject::connect(&log, &LineLog::failed,
-                         [&told](const QString& message) { told.append(message); });
+        const QStringList& told = toldBy(log);
 
         log.lineChanged(QStringLiteral("CTS"), true, 1);
         log.lineChanged(QStringLiteral("CTS"), false, 1);
@@ -99,9 +107,7 @@ private slots:
     {
         const QString path = QStringLiteral("/dev/full");
         LineLog log(path);
-        QStringList told;
-        QObject::connect(&log, &LineLog::failed,
-                         [&told](const QString& message) { told.append(message); });
+        const QStringList& told = toldBy(log);
         log.lineChanged(QStringLiteral("CTS"), true, 1);
         QTRY_COMPARE(told, QStringList{message(path, QStringLiteral("No space left on device"))});
     }
@@ -114,9 +120,7 @@ private slots:
         LogReader reader(path);
         QVERIFY(reader.open());
         LineLog log(path);
-        QStringList told;
-        QObject::connect(&log, &LineLog::failed,
-                         [&told](const QString& message) { told.append(message); });
+        const QStringList& told = toldBy(log);
         log.lineChanged(QStringLiteral("CTS"), true, 1);
         QTRY_COMPARE(reader.lines(), QStringList{"CTS on 1"});
 
@@ -196,9 +200,7 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("lines.log"));
         LogReader reader(path);
         LineLog log(path);
-        QStringList told;
-        QObject::connect(&log, &LineLog::failed,
-                         [&told](const QString& message) { told.append(message); });
+        const QStringList& told = toldBy(log);
         log.lineChanged(QStringLiteral("CTS"), true, 1);
         QTRY_COMPARE(reader.lines(), QStringList{"CTS on 1"});
         {
