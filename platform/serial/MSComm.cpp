@@ -56,7 +56,9 @@ void MSComm::openingFinished(bool opened)
         return;
     }
     m_errorString = line->errorString();
-    // Its signal is still under way.
+    // Its signal is still under way, so it goes once that is over, or with
+    // the port if that comes first.
+    line->setParent(this);
     line.release()->deleteLater();
     emit openFailed();
 }
