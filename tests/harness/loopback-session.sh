@@ -10,7 +10,12 @@
 store=$(mktemp -d)
 pid=
 stop_loopback_session() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    # Quorlin saves its settings as it ends on SIGTERM: the store goes once
+    # it has ended, or has been made to after ten seconds.
+    if [ -n "$pid" ] && kill "$pid" 2>/dev/null; then
+        timeout 10 tail --pid="$pid" -f /dev/null || kill -KILL "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    fi
     rm -rf "$store"
 }
 trap stop_loopback_session EXIT
