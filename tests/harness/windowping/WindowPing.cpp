@@ -148,7 +148,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     // The answers go to the root window, for whoever listens there: the
-    // specification asks for the substructure masks, Qt sends with the
+    // window-manager hints (EWMH) ask for the substructure masks, Qt sends with the
     // structure one.
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
     const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
