@@ -5,7 +5,8 @@
 # served by pyserial's own example server (a copy bound to 127.0.0.1) on its
 # loop-back port, where CTS follows RTS, DSR follows DTR and CD is on. The
 # lamps light; the server stopping is told once and costs little while the
-# program waits; the server back brings the lamps back by itself.
+# program waits; the server back brings the lamps back by itself; unticking
+# RTS drops the server's RTS and with it the third row.
 #   e2e_rfc2217.sh <quorlin executable>   (on an X display with openbox)
 set -euo pipefail
 quorlin=$1
@@ -57,5 +58,11 @@ check "the option is agreed again" eventually agreements_are 2
 check "all three lamps are lit" eventually three_green
 # Any message from the failed attempts meanwhile would still be up.
 check "neither the failed attempts nor the reconnect are told" no_message
+
+# Com, RTS unticked: SET-CONTROL through the network drops the server's RTS,
+# and its report of CTS turns the third row red.
+focus_quorlin && xdotool key --clearmodifiers alt+c && eventually menu_shown && xdotool key r
+check "RTS off on the server turns the third row red" eventually green_is 2
+check "the choice is stored" eventually stored "Com1RTS=0"
 
 report
