@@ -48,8 +48,8 @@ private slots:
                                  << "invalid value '0' for --pulse";
         QTest::newRow("pulse beyond 10 s")
             << QStringList{"--pulse", "10001"} << 2 << "invalid value '10001' for --pulse";
-        QTest::newRow("pulse of text") << QStringList{"--pulse", "1s"} << 2
-                                       << "invalid value '1s' for --pulse";
+        QTest::newRow("pulse of text")
+            << QStringList{"--pulse", "1s"} << 2 << "invalid value '1s' for --pulse";
         QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << "'colour'";
         QTest::newRow("stray argument") << QStringList{"COM1"} << 2 << "'COM1'";
     }

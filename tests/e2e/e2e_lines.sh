@@ -47,7 +47,7 @@ check "DTR drops" eventually lacks DTR
 check "RTS stays" has RTS
 check "the choice is stored" eventually stored "Com1DTR=0"
 check "the switch is logged" eventually logged "DTR off"
-set_lines CTS RI
+set_lines RTS CTS RI RI=1 # as a driver that counts edges reports it
 check "Ring Indicator is logged" eventually logged "RI on 1"
 quit_quorlin
 

@@ -18,13 +18,6 @@ namespace {
 
 const QStringList DrivingItems{"mnuDTR", "mnuRTS", "mnuPulseDTR", "mnuPulseRTS", "mnuSendBreak"};
 
-void showAndActivate(Quorlin& window)
-{
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QCoreApplication::processEvents();
-}
-
 QList<bool> enabledItems(const Quorlin& window)
 {
     QList<bool> enabled;

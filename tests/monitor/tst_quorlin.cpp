@@ -32,14 +32,6 @@ QString stored(const FakePlatform& rig, Key key)
     return SettingsSchema::read(rig.store, key);
 }
 
-// Shows the window and lets its first activation run.
-void showAndActivate(Quorlin& window)
-{
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QCoreApplication::processEvents();
-}
-
 QList<int> ticked(const Quorlin& window)
 {
     QList<int> ports;
