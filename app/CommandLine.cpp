@@ -44,6 +44,31 @@ std::optional<int> readFileName(const QCommandLineParser& parser, const QCommand
     return std::nullopt;
 }
 
+// A whole number from `least` to `most` into `number`, or the status to exit
+// with; `expected` says what the option takes.
+std::optional<int> readNumber(const QCommandLineParser& parser, const QCommandLineOption& option,
+                              int least, int most, const QString& expected, int& number)
+{
+    bool isNumber = false;
+    number = parser.value(option).toInt(&isNumber);
+    if (!isNumber || number < least || number > most)
+        return badValue(option, parser.value(option), expected);
+    return std::nullopt;
+}
+
+// "on" or "off" into `level`, or the status to exit with.
+std::optional<int> readLevel(const QCommandLineParser& parser, const QCommandLineOption& option,
+                             std::optional<bool>& level)
+{
+    if (!parser.isSet(option))
+        return std::nullopt;
+    const QString value = parser.value(option);
+    if (value != QLatin1String("on") && value != QLatin1String("off"))
+        return badValue(option, value, QStringLiteral("on or off is expected"));
+    level = value == QLatin1String("on");
+    return std::nullopt;
+}
+
 } // namespace
 
 std::variant<StartOptions, int> readCommandLine(int& argc, char* argv[])
@@ -75,10 +100,25 @@ std::variant<StartOptions, int> readCommandLine(int& argc, char* argv[])
     const QCommandLineOption pollOnly(
         QStringLiteral("poll-only"),
         QStringLiteral("Reads the lines ten times a second only, not also as they change."));
+    const QCommandLineOption dtr(
+        QStringLiteral("dtr"),
+        QStringLiteral("Opens every port with DTR <on> or off in this run, not stored."),
+        QStringLiteral("on|off"));
+    const QCommandLineOption rts(
+        QStringLiteral("rts"),
+        QStringLiteral("Opens every port with RTS <on> or off in this run, not stored."),
+        QStringLiteral("on|off"));
+    const QCommandLineOption pulse(
+        QStringLiteral("pulse"),
+        QStringLiteral("Pulse DTR and Pulse RTS last <MS> milliseconds (1 to 10000; 100)."),
+        QStringLiteral("MS"));
     parser.addOption(port);
     parser.addOption(settings);
     parser.addOption(log);
     parser.addOption(pollOnly);
+    parser.addOption(dtr);
+    parser.addOption(rts);
+    parser.addOption(pulse);
 
     if (!parser.parse(QCoreApplication::arguments()))
         return fail(parser.errorText());
@@ -97,11 +137,10 @@ std::variant<StartOptions, int> readCommandLine(int& argc, char* argv[])
 
     StartOptions options;
     if (parser.isSet(port)) {
-        bool isNumber = false;
-        const int n = parser.value(port).toInt(&isNumber);
-        if (!isNumber || n < 1 || n > 9)
-            return badValue(port, parser.value(port),
-                            QStringLiteral("a port number from 1 to 9 is expected"));
+        int n = 0;
+        if (const auto status = readNumber(
+                parser, port, 1, 9, QStringLiteral("a port number from 1 to 9 is expected"), n))
+            return *status;
         options.port = n;
     }
     if (parser.isSet(settings)) {
@@ -115,5 +154,18 @@ std::variant<StartOptions, int> readCommandLine(int& argc, char* argv[])
             return *status;
     }
     options.pollOnly = parser.isSet(pollOnly);
+    for (const auto& [option, level] :
+         {std::pair{&dtr, &options.dataTerminalReady}, std::pair{&rts, &options.requestToSend}}) {
+        if (const auto status = readLevel(parser, *option, *level))
+            return *status;
+    }
+    if (parser.isSet(pulse)) {
+        int ms = 0;
+        if (const auto status =
+                readNumber(parser, pulse, 1, 10000,
+                           QStringLiteral("a length from 1 to 10000 milliseconds is expected"), ms))
+            return *status;
+        options.pulseLength = std::chrono::milliseconds(ms);
+    }
     return options;
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <QString>
 #include <variant>
@@ -14,6 +15,10 @@ struct StartOptions
     QString settingsFile;    // --settings FILE, absolute; empty for the per-user store
     QString logFile;         // --log FILE, absolute, or "-" for standard output; empty for none
     bool pollOnly = false;   // --poll-only: read the lines at the ticks only
+    // --dtr on|off, --rts on|off: how every port opens in this run
+    std::optional<bool> dataTerminalReady;
+    std::optional<bool> requestToSend;
+    std::optional<std::chrono::milliseconds> pulseLength; // --pulse MS, 1 to 10000
 };
 
 // Reads the command line before anything opens a display, so that --help,

@@ -53,6 +53,12 @@ int main(int argc, char* argv[])
                             helpIndexFile(QCoreApplication::applicationDirPath())});
     if (log)
         window.setLineLog(*log);
+    if (options.dataTerminalReady)
+        window.chooseLineForRun(OutputLine::DataTerminalReady, *options.dataTerminalReady);
+    if (options.requestToSend)
+        window.chooseLineForRun(OutputLine::RequestToSend, *options.requestToSend);
+    if (options.pulseLength)
+        window.setPulseLength(*options.pulseLength);
     QObject::connect(&window, &Quorlin::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     // Logging out, systemctl --user stop, a closed terminal and Ctrl+C end
     // the program as File, Exit does, with what the user typed saved.

@@ -7,52 +7,64 @@
 
 namespace {
 
-std::optional<std::uint32_t> edgesOf(int row, const std::optional<EdgeCounts>& counts)
+std::optional<std::uint32_t> edgesOf(int line, const std::optional<EdgeCounts>& counts)
 {
     if (!counts)
         return std::nullopt;
-    return counts->of(InputLines[row].line);
+    return counts->of(InputLines[line].line);
 }
 
 } // namespace
 
-void LineActivity::restart(const QString& port)
+void LineActivity::restart(const QString& port, const OutputLevels& outputs)
 {
     for (PulseCounter& line : m_lines)
         line.restart();
     m_port = port;
+    m_outputs = outputs;
     m_flashSince = {};
     m_opening = {};
     m_openingLogged = false;
 }
 
-LineActivity::Row LineActivity::read(int row, bool on, const std::optional<EdgeCounts>& counts,
+LineActivity::Row LineActivity::read(int line, bool on, const std::optional<EdgeCounts>& counts,
                                      Clock::time_point now)
 {
-    const PulseCounter::Reading reading = m_lines[row].read(on, edgesOf(row, counts));
+    const PulseCounter::Reading reading = m_lines[line].read(on, edgesOf(line, counts));
     if (!m_openingLogged)
-        logOpening(row, on);
+        logOpening(line, on);
     else if (m_log && (reading.changed || reading.edges > 0))
-        m_log->lineChanged(InputLines[row].shortName, on, reading.edges);
+        m_log->lineChanged(InputLines[line].shortName, on, reading.edges);
 
     // Ticks come as often as the lines change: a flash outlasts the ones
     // that follow it closely, but not a change of the line it stands for.
-    std::optional<Clock::time_point>& flashSince = m_flashSince[row];
+    std::optional<Clock::time_point>& flashSince = m_flashSince[line];
     if (reading.pulses > 0)
         flashSince = now;
     else if (reading.changed || (flashSince && now - *flashSince >= FlashTime))
         flashSince.reset();
-    return {flashSince.has_value(), m_lines[row].total()};
+    return {flashSince.has_value(), m_lines[line].total()};
 }
 
-void LineActivity::logOpening(int row, bool on)
+void LineActivity::outputChanged(OutputLine line, bool on)
 {
-    m_opening[row] = on;
-    for (const std::optional<bool>& line : m_opening) {
-        if (!line)
+    // Before the port's first line in the log, the switch is part of it.
+    if (!m_openingLogged)
+        m_outputs.of(line) = on;
+    else if (m_log)
+        m_log->outputChanged(line, on);
+}
+
+void LineActivity::logOpening(int line, bool on)
+{
+    m_opening[line] = on;
+    std::array<bool, Count> inputs{};
+    for (std::size_t i = 0; i < Count; ++i) {
+        if (!m_opening[i])
             return;
+        inputs[i] = *m_opening[i];
     }
     m_openingLogged = true;
     if (m_log)
-        m_log->portOpened(m_port, *m_opening[0], *m_opening[1], *m_opening[2]);
+        m_log->portOpened(m_port, inputs, m_outputs);
 }

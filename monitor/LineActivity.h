@@ -13,9 +13,10 @@
 
 class LineLog;
 
-// What the ticks see of the three input lines since the port opened, row by
-// row (0 Carrier Detect, 1 Data Set Ready, 2 Clear To Send): each line's
-// pulses, and, when there is a log, a line in it for each change.
+// What the ticks see of the input lines since the port opened, line by line
+// in the order of InputLines (the window's rows, then Ring Indicator): each
+// line's pulses, and, when there is a log, a line in it for each change and
+// for each switch of an output.
 class LineActivity
 {
 public:
@@ -34,19 +35,25 @@ public:
     };
 
     void setLog(LineLog* log) { m_log = log; }
-    // The port opened: counting starts again, and the log names the port
-    // with the first reading of its lines.
-    void restart(const QString& port);
-    Row read(int row, bool on, const std::optional<EdgeCounts>& counts, Clock::time_point now);
+    // The port opened with `outputs`: counting starts again, and the log
+    // names the port with the first reading of its lines.
+    void restart(const QString& port, const OutputLevels& outputs);
+    Row read(int line, bool on, const std::optional<EdgeCounts>& counts, Clock::time_point now);
+    // The program switched an output of the open port.
+    void outputChanged(OutputLine line, bool on);
 
 private:
-    void logOpening(int row, bool on);
+    static constexpr std::size_t Count = InputLines.size();
 
-    std::array<PulseCounter, 3> m_lines;
-    std::array<std::optional<Clock::time_point>, 3> m_flashSince;
+    void logOpening(int line, bool on);
+
+    std::array<PulseCounter, Count> m_lines;
+    std::array<std::optional<Clock::time_point>, Count> m_flashSince;
     LineLog* m_log = nullptr;
     QString m_port;
-    // The first reading since the port opened, until all three are logged.
-    std::array<std::optional<bool>, 3> m_opening;
+    // The first reading since the port opened, until all lines are logged,
+    // and the outputs as they stand then.
+    std::array<std::optional<bool>, Count> m_opening;
+    OutputLevels m_outputs;
     bool m_openingLogged = false;
 };

@@ -22,15 +22,25 @@ LineLog::LineLog(const QString& fileName)
       })
 {}
 
-void LineLog::portOpened(const QString& port, bool cd, bool dsr, bool cts)
+void LineLog::portOpened(const QString& port, const std::array<bool, InputLines.size()>& inputs,
+                         const OutputLevels& outputs)
 {
-    append(QStringLiteral("%1 opened: CD %2 DSR %3 CTS %4")
-               .arg(port, state(cd), state(dsr), state(cts)));
+    QStringList lines;
+    for (const InputLineNames& input : InputLines)
+        lines << input.shortName << state(inputs[std::size_t(rowOf(input.line))]);
+    for (const OutputLineNames& output : OutputLines)
+        lines << output.shortName << state(outputs.of(output.line));
+    append(QStringLiteral("%1 opened: %2").arg(port, lines.join(QLatin1Char(' '))));
 }
 
 void LineLog::lineChanged(const QString& line, bool on, int edges)
 {
     append(QStringLiteral("%1 %2 %3").arg(line, state(on)).arg(edges));
+}
+
+void LineLog::outputChanged(OutputLine line, bool on)
+{
+    append(QStringLiteral("%1 %2").arg(shortNameOf(line), state(on)));
 }
 
 void LineLog::append(const QString& text)

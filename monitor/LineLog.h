@@ -4,6 +4,8 @@
 #pragma once
 
 #include "monitor/LogWriter.h"
+#include "platform/serial/InputLine.h"
+#include "platform/serial/OutputLine.h"
 
 #include <QObject>
 #include <QString>
@@ -21,11 +23,15 @@ public:
     // "-" names standard output. Nothing is opened before the first line.
     explicit LineLog(const QString& fileName);
 
-    // "<time> Com1 /dev/ttyUSB0 opened: CD on DSR off CTS off"
-    void portOpened(const QString& port, bool cd, bool dsr, bool cts);
+    // "<time> Com1 /dev/ttyUSB0 opened: CD on DSR off CTS off RI off DTR on
+    // RTS on": the inputs in the order of InputLines, then the outputs.
+    void portOpened(const QString& port, const std::array<bool, InputLines.size()>& inputs,
+                    const OutputLevels& outputs);
     // "<time> CTS on 1": the line's short name, its state and the edges
     // counted since its previous log line.
     void lineChanged(const QString& line, bool on, int edges);
+    // "<time> DTR off": an output the program switched.
+    void outputChanged(OutputLine line, bool on);
 
 signals:
     // A line did not reach the log; `message` is for the user, with the

@@ -5,6 +5,7 @@
 
 #include "monitor/LineActivity.h"
 #include "platform/serial/InputLine.h"
+#include "platform/serial/OutputLine.h"
 
 #include <array>
 #include <chrono>
@@ -12,13 +13,16 @@
 #include <QObject>
 #include <QTimer>
 
+class LineChoices;
 class LineLog;
 class MSComm;
 
 // The life of the main window's port: opened with Request To Send and Data
-// Terminal Ready asserted, brought back quietly once it was lost, closed
-// while the About box is active, and read at each tick, with the pulses of
-// its lines and, when there is one, their log.
+// Terminal Ready as chosen for it (asserted unless told otherwise), brought
+// back quietly once it was lost, closed while the About box is active, and
+// read at each tick, with the pulses of its lines and, when there is one,
+// their log. The user drives its outputs through it: switched, pulsed, and
+// a break sent.
 class PortSession : public QObject
 {
     Q_OBJECT
@@ -26,6 +30,8 @@ class PortSession : public QObject
 public:
     // How often a lost port is tried again.
     static constexpr std::chrono::milliseconds RetryInterval{1000};
+    static constexpr std::chrono::milliseconds DefaultPulseLength{100};
+    static constexpr std::chrono::milliseconds BreakLength{250};
 
     // What a tick reads of one line.
     struct Reading
@@ -41,11 +47,16 @@ public:
 
     // Records the lines' changes in `log` from the next port opened on.
     void setLog(LineLog* log) { m_activity.setLog(log); }
+    // The outputs each port opens with, and where the user's switches are
+    // kept; without, every port opens with both asserted.
+    void setLineChoices(LineChoices* choices) { m_choices = choices; }
+    // How long a pulse holds its line the other way.
+    void setPulseLength(std::chrono::milliseconds length) { m_pulseLength = length; }
 
-    // Closes whatever port is open, then opens `portNumber` and asserts RTS
-    // and DTR. False when it cannot be opened; the port's errorString() says
-    // why. A remote port may still be opening on return: openFailed() then
-    // tells its failure.
+    // Closes whatever port is open, then opens `portNumber` and sets RTS
+    // and DTR as chosen for it. False when it cannot be opened; the port's
+    // errorString() says why. A remote port may still be opening on return:
+    // openFailed() then tells its failure.
     bool open(int portNumber);
     // Closed by the program: nothing waits for it to come back.
     void close();
@@ -56,6 +67,18 @@ public:
     // a failed read (no port open) ends the reading there.
     Readings readLines();
 
+    bool isOpen() const;
+    // How the program holds the output on the open port, a pulse aside;
+    // false while no port is open.
+    bool outputAsserted(OutputLine line) const;
+    // The user's switch: at once, and kept as the port's choice.
+    void setOutput(OutputLine line, bool asserted);
+    // The line the other way for the pulse length, then back; a pulse of
+    // the line under way is left to end.
+    void pulse(OutputLine line);
+    // A break for BreakLength; one under way is left to end.
+    void sendBreak();
+
 signals:
     // An open that open() left under way failed.
     void openFailed();
@@ -65,13 +88,31 @@ signals:
     void lost();
     // The port opened but cannot report its lines.
     void linesUnreadable();
+    // A port opened or closed, or an output was switched.
+    void outputsChanged();
+    // The open port cannot drive the output, or cannot send a break; told
+    // once for each while it stays open.
+    void outputRefused(OutputLine line);
+    void breakRefused();
 
 private:
+    void portOpened();
     void portLost();
     void portLinesUnreadable();
+    void stopDriving();
+    OutputLevels openingLevels(int portNumber) const;
+    // Sets the output, and says so in the log; a refusal is told once.
+    bool drive(OutputLine line, bool asserted);
     std::optional<bool> holding(InputLine line);
 
     MSComm& m_port;
     QTimer m_retry;
     LineActivity m_activity;
+    LineChoices* m_choices = nullptr;
+    std::chrono::milliseconds m_pulseLength = DefaultPulseLength;
+    OutputLevels m_held; // of the open port
+    std::array<QTimer, OutputLines.size()> m_pulses;
+    QTimer m_break;
+    // Refusals told since the port opened: the outputs', then the break's.
+    std::array<bool, OutputLines.size() + 1> m_refusalTold{};
 };

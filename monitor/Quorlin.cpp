@@ -32,7 +32,7 @@
 using SettingsSchema::Key;
 
 Quorlin::Quorlin(const Platform& platform)
-    : MSComm1(platform.serial), m_platform(platform),
+    : MSComm1(platform.serial), m_platform(platform), m_lineChoices(platform.store),
       m_activation(
           *this,
           [this](const QWindow* window) { return m_about && m_about->windowHandle() == window; }),
@@ -56,6 +56,8 @@ Quorlin::Quorlin(const Platform& platform)
     Timer1.setInterval(PollInterval);
     Timer1.start();
     m_session.setParent(this);
+    m_session.setLineChoices(&m_lineChoices);
+    showOutputs();
     m_editSaver.setSingleShot(true);
     m_editSaver.setInterval(EditSaveDelay);
 }
@@ -92,6 +94,14 @@ void Quorlin::connectHandlers()
     connect(mnuIndex, &QAction::triggered, this, &Quorlin::mnuIndex_Click);
     connect(mnuCom, &QMenu::aboutToShow, this, &Quorlin::showPortDevices);
     connect(mnuPorts, &QAction::triggered, this, &Quorlin::mnuPorts_Click);
+    connect(mnuDTR, &QAction::triggered, this, &Quorlin::mnuDTR_Click);
+    connect(mnuRTS, &QAction::triggered, this, &Quorlin::mnuRTS_Click);
+    connect(mnuPulseDTR, &QAction::triggered, this, &Quorlin::mnuPulseDTR_Click);
+    connect(mnuPulseRTS, &QAction::triggered, this, &Quorlin::mnuPulseRTS_Click);
+    connect(mnuSendBreak, &QAction::triggered, this, &Quorlin::mnuSendBreak_Click);
+    connect(&m_session, &PortSession::outputsChanged, this, &Quorlin::showOutputs);
+    connect(&m_session, &PortSession::outputRefused, this, &Quorlin::outputRefused);
+    connect(&m_session, &PortSession::breakRefused, this, &Quorlin::breakRefused);
     static constexpr std::array<void (Quorlin::*)(), PortCount> portCommands{
         &Quorlin::mnuCom1_Click, &Quorlin::mnuCom2_Click, &Quorlin::mnuCom3_Click,
         &Quorlin::mnuCom4_Click, &Quorlin::mnuCom5_Click, &Quorlin::mnuCom6_Click,
@@ -149,6 +159,26 @@ void Quorlin::portLinesUnreadable()
     for (LampBox* green : Picture1)
         green->hide();
     m_platform.messages.show(this, PortMessages::linesUnreadable(strComPort));
+}
+
+void Quorlin::showOutputs()
+{
+    const bool open = m_session.isOpen();
+    for (QAction* item : {mnuDTR, mnuRTS, mnuPulseDTR, mnuPulseRTS, mnuSendBreak})
+        item->setEnabled(open);
+    mnuDTR->setChecked(m_session.outputAsserted(OutputLine::DataTerminalReady));
+    mnuRTS->setChecked(m_session.outputAsserted(OutputLine::RequestToSend));
+}
+
+void Quorlin::outputRefused(OutputLine line)
+{
+    m_platform.messages.show(
+        this, tr("COM %1: the port cannot drive %2.").arg(strComPort, shortNameOf(line)));
+}
+
+void Quorlin::breakRefused()
+{
+    m_platform.messages.show(this, tr("COM %1: the port cannot send a break.").arg(strComPort));
 }
 
 void Quorlin::restorePosition()

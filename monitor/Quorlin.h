@@ -6,6 +6,7 @@
 #include "monitor/ActivationWatch.h"
 #include "monitor/Platform.h"
 #include "monitor/PortSession.h"
+#include "settings/LineChoices.h"
 
 #include <array>
 #include <chrono>
@@ -42,6 +43,14 @@ public:
     // Records the lines' changes in `log` from the next port opened on; a
     // log that cannot be written is told as a failed save of the settings is.
     void setLineLog(LineLog& log);
+    // For this run, every port opens with the output so, and the choice is
+    // not stored.
+    void chooseLineForRun(OutputLine line, bool asserted)
+    {
+        m_lineChoices.chooseForRun(line, asserted);
+    }
+    // How long Pulse DTR and Pulse RTS hold the line the other way.
+    void setPulseLength(std::chrono::milliseconds length) { m_session.setPulseLength(length); }
 
 signals:
     // The exit path has run; the program should end now.
@@ -79,6 +88,13 @@ private:
     // Com, Ports…: the ports' devices; the current port opens again when
     // its device changed.
     void mnuPorts_Click();
+    // Com, DTR and RTS switch the output, kept as the port's choice; the
+    // pulses and the break come and go.
+    void mnuDTR_Click() { m_session.setOutput(OutputLine::DataTerminalReady, mnuDTR->isChecked()); }
+    void mnuRTS_Click() { m_session.setOutput(OutputLine::RequestToSend, mnuRTS->isChecked()); }
+    void mnuPulseDTR_Click() { m_session.pulse(OutputLine::DataTerminalReady); }
+    void mnuPulseRTS_Click() { m_session.pulse(OutputLine::RequestToSend); }
+    void mnuSendBreak_Click() { m_session.sendBreak(); }
 
     void createControls();
     void createMenus();
@@ -100,6 +116,11 @@ private:
     // The port could not be opened, or was lost.
     void portNotAvailable();
     void portLinesUnreadable();
+    // The items that drive the lines: enabled while a port is open, ticked
+    // as the program holds its outputs.
+    void showOutputs();
+    void outputRefused(OutputLine line);
+    void breakRefused();
     // A failure of the store or the log, in the program's message box.
     void tell(const QString& message);
     std::array<QLineEdit*, 3> labelBoxes() const { return {Text1, Text2, Text3}; }
@@ -120,6 +141,11 @@ private:
     QMenu* mnuCom = nullptr;
     std::array<QAction*, PortCount> mnuComItem{}; // mnuCom1 .. mnuCom9
     QAction* mnuPorts = nullptr;
+    QAction* mnuDTR = nullptr;
+    QAction* mnuRTS = nullptr;
+    QAction* mnuPulseDTR = nullptr;
+    QAction* mnuPulseRTS = nullptr;
+    QAction* mnuSendBreak = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuIndex = nullptr;
     QAction* mnuAbout = nullptr;
@@ -127,6 +153,7 @@ private:
     QString strComPort;
 
     Platform m_platform;
+    LineChoices m_lineChoices;
     ActivationWatch m_activation;
     QPointer<frmAbout> m_about;
     PortSession m_session;

@@ -102,6 +102,14 @@ void Quorlin::createMenus()
     }
     mnuCom->addSeparator();
     mnuPorts = item(mnuCom, QStringLiteral("mnuPorts"), QStringLiteral("&Ports…"));
+    mnuCom->addSeparator();
+    mnuDTR = item(mnuCom, QStringLiteral("mnuDTR"), tr("&DTR"));
+    mnuRTS = item(mnuCom, QStringLiteral("mnuRTS"), tr("&RTS"));
+    for (QAction* output : {mnuDTR, mnuRTS})
+        output->setCheckable(true);
+    mnuPulseDTR = item(mnuCom, QStringLiteral("mnuPulseDTR"), tr("Pulse D&TR"));
+    mnuPulseRTS = item(mnuCom, QStringLiteral("mnuPulseRTS"), tr("Pulse RT&S"));
+    mnuSendBreak = item(mnuCom, QStringLiteral("mnuSendBreak"), tr("Send &Break"));
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));

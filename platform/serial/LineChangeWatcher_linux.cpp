@@ -75,7 +75,8 @@ void LineChangeWatcher::stop()
 void LineChangeWatcher::watch(int descriptor)
 {
     for (;;) {
-        const int result = ::ioctl(descriptor, TIOCMIWAIT, TIOCM_CAR | TIOCM_DSR | TIOCM_CTS);
+        const int result =
+            ::ioctl(descriptor, TIOCMIWAIT, TIOCM_CAR | TIOCM_DSR | TIOCM_CTS | TIOCM_RNG);
         const int error = errno;
         if (m_stopping)
             break;

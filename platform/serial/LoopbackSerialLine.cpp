@@ -32,6 +32,11 @@ bool LoopbackSerialLine::setDataTerminalReady(bool asserted)
     return true;
 }
 
+bool LoopbackSerialLine::setBreak(bool)
+{
+    return m_open;
+}
+
 std::optional<bool> LoopbackSerialLine::clearToSend() const
 {
     return whileOpen(m_requestToSend);
@@ -45,6 +50,11 @@ std::optional<bool> LoopbackSerialLine::carrierDetect() const
 std::optional<bool> LoopbackSerialLine::dataSetReady() const
 {
     return whileOpen(m_dataTerminalReady);
+}
+
+std::optional<bool> LoopbackSerialLine::ringIndicator() const
+{
+    return whileOpen(false);
 }
 
 std::optional<bool> LoopbackSerialLine::whileOpen(bool level) const

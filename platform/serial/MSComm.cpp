@@ -34,6 +34,7 @@ bool MSComm::setPortOpen(bool open)
     std::unique_ptr<SerialLine> line = m_makeLine(device);
     if (!line)
         return false;
+    line->setOpeningLevels(m_openingLevels);
     const std::optional<bool> outcome = line->beginOpen();
     if (!outcome) {
         m_opening = std::move(line);
@@ -97,6 +98,11 @@ bool MSComm::setDTREnable(bool asserted)
     return m_line && m_line->setDataTerminalReady(asserted);
 }
 
+bool MSComm::setBreak(bool on)
+{
+    return m_line && m_line->setBreak(on);
+}
+
 std::optional<bool> MSComm::CTSHolding()
 {
     return holding(&SerialLine::clearToSend);
@@ -110,6 +116,11 @@ std::optional<bool> MSComm::CDHolding()
 std::optional<bool> MSComm::DSRHolding()
 {
     return holding(&SerialLine::dataSetReady);
+}
+
+std::optional<bool> MSComm::RIHolding()
+{
+    return holding(&SerialLine::ringIndicator);
 }
 
 std::optional<EdgeCounts> MSComm::edgeCounts() const

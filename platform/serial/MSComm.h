@@ -49,13 +49,20 @@ public:
     // at the next open.
     void setWaitsForChanges(bool waits) { m_waitsForChanges = waits; }
 
+    // The outputs a port that sets them as it opens (a remote one) opens
+    // with; both asserted unless told. Takes effect at the next open.
+    void setOpeningLevels(OutputLevels levels) { m_openingLevels = levels; }
+
+    // False while the port is closed or when it cannot drive the line.
     bool setRTSEnable(bool asserted);
     bool setDTREnable(bool asserted);
+    bool setBreak(bool on);
 
     // nullopt while the port is closed or when the line cannot be read.
     std::optional<bool> CTSHolding();
     std::optional<bool> CDHolding();
     std::optional<bool> DSRHolding();
+    std::optional<bool> RIHolding();
     // The driver's edge counts of the three lines; nullopt while the port is
     // closed or when its driver counts none. A failure here is no loss.
     std::optional<EdgeCounts> edgeCounts() const;
@@ -88,6 +95,7 @@ private:
     std::unique_ptr<SerialLine> m_line;    // open
     std::unique_ptr<SerialLine> m_opening; // an open under way
     bool m_waitsForChanges = true;
+    OutputLevels m_openingLevels;
     bool m_linesRead = false; // a read succeeded since the port opened
     bool m_unreadableSaid = false;
     bool m_lost = false;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/serial/InputLine.h"
+#include "platform/serial/OutputLine.h"
 
 #include <cstdint>
 #include <optional>
@@ -18,6 +19,7 @@ struct EdgeCounts
     std::uint32_t carrierDetect = 0;
     std::uint32_t dataSetReady = 0;
     std::uint32_t clearToSend = 0;
+    std::uint32_t ringIndicator = 0;
 
     std::uint32_t of(InputLine line) const
     {
@@ -27,9 +29,11 @@ struct EdgeCounts
         case InputLine::DataSetReady:
             return dataSetReady;
         case InputLine::ClearToSend:
+            return clearToSend;
+        case InputLine::RingIndicator:
             break;
         }
-        return clearToSend;
+        return ringIndicator;
     }
 };
 
@@ -61,16 +65,24 @@ public:
     // The system's words for the last failed open or for the loss.
     virtual QString errorString() const = 0;
 
+    // The outputs for a line that sets them itself as it opens, before it
+    // reports open (a remote one, as it negotiates), rather than both
+    // asserted; set before beginOpen(). The caller sets them again once open.
+    virtual void setOpeningLevels(OutputLevels) {}
+    // False when the open line cannot drive the output, or while closed.
     virtual bool setRequestToSend(bool asserted) = 0;
     virtual bool setDataTerminalReady(bool asserted) = 0;
+    // Holds the data line low (a break) until called again with false.
+    virtual bool setBreak(bool on) = 0;
 
     virtual std::optional<bool> clearToSend() const = 0;
     virtual std::optional<bool> carrierDetect() const = 0;
     virtual std::optional<bool> dataSetReady() const = 0;
+    virtual std::optional<bool> ringIndicator() const = 0;
 
     // nullopt for a line whose driver counts no edges, or while closed.
     virtual std::optional<EdgeCounts> edgeCounts() const { return std::nullopt; }
-    // Watches the open line for changes of CD, DSR or CTS, told by
+    // Watches the open line for changes of CD, DSR, CTS or RI, told by
     // linesChanged(), until it closes. False where the line offers no such
     // watch; whether the driver answers it is found by watching.
     virtual bool startWatching() { return false; }

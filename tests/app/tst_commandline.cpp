@@ -39,6 +39,17 @@ private slots:
             << QStringList{"--log", missingFolder} << 2
             << QStringLiteral("invalid value '%1' for --log").arg(missingFolder);
         QTest::newRow("log without a value") << QStringList{"--log"} << 2 << "'--log'";
+        QTest::newRow("help names the lines' options")
+            << QStringList{"--help"} << 0 << "--dtr <on|off>";
+        QTest::newRow("dtr maybe") << QStringList{"--dtr", "maybe"} << 2
+                                   << "invalid value 'maybe' for --dtr: on or off is expected";
+        QTest::newRow("rts 1") << QStringList{"--rts=1"} << 2 << "invalid value '1' for --rts";
+        QTest::newRow("pulse 0") << QStringList{"--pulse", "0"} << 2
+                                 << "invalid value '0' for --pulse";
+        QTest::newRow("pulse beyond 10 s")
+            << QStringList{"--pulse", "10001"} << 2 << "invalid value '10001' for --pulse";
+        QTest::newRow("pulse of text")
+            << QStringList{"--pulse", "1s"} << 2 << "invalid value '1s' for --pulse";
         QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << "'colour'";
         QTest::newRow("stray argument") << QStringList{"COM1"} << 2 << "'COM1'";
     }

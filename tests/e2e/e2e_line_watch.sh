@@ -27,7 +27,7 @@ watching() { grep -qx quorlin-lines /proc/"$pid"/task/*/comm 2>/dev/null; }
 not_watching() { ! watching; }
 reads() { grep -qxF "$1" <<<"$("$harness/accessible_tree.py" Quorlin)"; }
 opened_all_off() { # opened_all_off <n>: the log names the port opened n times, all lines off
-    [ "$(grep -c " Com1 $link opened: CD off DSR off CTS off$" "$log")" = "$1" ]
+    [ "$(grep -c " Com1 $link opened: CD off DSR off CTS off RI off DTR on RTS on$" "$log")" = "$1" ]
 }
 about_shown() { xdotool search --onlyvisible --name '^About Quorlin' >/dev/null; }
 

@@ -5,7 +5,8 @@
 # served by pyserial's own example server (a copy bound to 127.0.0.1) on its
 # loop-back port, where CTS follows RTS, DSR follows DTR and CD is on. The
 # lamps light; the server stopping is told once and costs little while the
-# program waits; the server back brings the lamps back by itself.
+# program waits; the server back brings the lamps back by itself. Unticking
+# RTS drops the server's RTS and with it the third row, also once reconnected.
 #   e2e_rfc2217.sh <quorlin executable>   (on an X display with openbox)
 set -euo pipefail
 quorlin=$1
@@ -41,6 +42,11 @@ printf '[Ports]\nCom1=rfc2217://127.0.0.1:%s\n' "$port" >"$conf"
 start_quorlin "$quorlin"
 check "the server's loop-back lights all three lamps" eventually three_green
 check "no message on a good open" no_message
+# Com, RTS unticked: SET-CONTROL through the network drops the server's RTS,
+# and its report of CTS turns the third row red.
+focus_quorlin && xdotool key --clearmodifiers alt+c && eventually menu_shown && xdotool key r
+check "RTS off on the server turns the third row red" eventually green_is 2
+check "the choice is stored" eventually stored "Com1RTS=0"
 
 # The server stops: one message; the waiting costs under a tenth of a core.
 stop_server
@@ -54,7 +60,7 @@ check "waiting costs under 10 % of a core" idles_for_3s
 start_server
 check "the server listens again" eventually listening 2
 check "the option is agreed again" eventually agreements_are 2
-check "all three lamps are lit" eventually three_green
+check "the port opens again with RTS off, as stored" eventually green_is 2
 # Any message from the failed attempts meanwhile would still be up.
 check "neither the failed attempts nor the reconnect are told" no_message
 

@@ -14,14 +14,17 @@ namespace {
 using namespace std::chrono_literals;
 using Row = LineActivity::Row;
 
-// One tick's reads in the window's order: CTS, CD, DSR; `at` after the first.
+// One tick's reads in the window's order: CTS, CD, DSR, then RI; `at` after
+// the first. The rows' three, top to bottom.
 QList<Row> tick(LineActivity& activity, bool cd, bool dsr, bool cts,
-                std::optional<EdgeCounts> counts, std::chrono::milliseconds at = 0ms)
+                std::optional<EdgeCounts> counts, std::chrono::milliseconds at = 0ms,
+                bool ri = false)
 {
     const LineActivity::Clock::time_point now = LineActivity::Clock::time_point() + at;
     const Row third = activity.read(2, cts, counts, now);
     const Row first = activity.read(0, cd, counts, now);
     const Row second = activity.read(1, dsr, counts, now);
+    activity.read(3, ri, counts, now);
     return {first, second, third};
 }
 
@@ -45,7 +48,7 @@ private slots:
         LineActivity activity;
         activity.setLog(&log);
 
-        activity.restart(QStringLiteral("Com1 /dev/ttyUSB0"));
+        activity.restart(QStringLiteral("Com1 /dev/ttyUSB0"), OutputLevels{true, false});
         QCOMPARE(tick(activity, true, false, false, EdgeCounts{4, 0, 0}),
                  (QList<Row>{{false, 0}, {false, 0}, {false, 0}}));
         // Clear To Send on and off again between the ticks.
@@ -54,15 +57,43 @@ private slots:
         QCOMPARE(tick(activity, true, true, true, EdgeCounts{4, 1, 3}, 1000ms),
                  (QList<Row>{{false, 0}, {false, 0}, {false, 1}}));
         // Another port, or the same one again, counts afresh.
-        activity.restart(QStringLiteral("Com2 loop://"));
+        activity.restart(QStringLiteral("Com2 loop://"), OutputLevels{});
         QCOMPARE(tick(activity, true, false, true, std::nullopt),
                  (QList<Row>{{false, 0}, {false, 0}, {false, 0}}));
         tick(activity, false, false, true, std::nullopt);
 
         QTRY_COMPARE(LogReader(path).lines(),
-                     (QStringList{"?earlier", "Com1 /dev/ttyUSB0 opened: CD on DSR off CTS off",
+                     (QStringList{"?earlier",
+                                  "Com1 /dev/ttyUSB0 opened: CD on DSR off CTS off RI off DTR on "
+                                  "RTS off",
                                   "CTS off 2", "CTS on 1", "DSR on 1",
-                                  "Com2 loop:// opened: CD on DSR off CTS on", "CD off 1"}));
+                                  "Com2 loop:// opened: CD on DSR off CTS on RI off DTR on RTS on",
+                                  "CD off 1"}));
+    }
+
+    // Ring Indicator, in its state or its edge count, and each switch of an
+    // output are lines of their own; a switch before the port's first line
+    // is part of that line.
+    void ringAndOutputsAreLogged()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("lines.log"));
+        LineLog log(path);
+        LineActivity activity;
+        activity.setLog(&log);
+        activity.restart(QStringLiteral("Com1 /dev/ttyS4"), OutputLevels{});
+        activity.outputChanged(OutputLine::DataTerminalReady, false);
+        tick(activity, false, false, false, EdgeCounts{});
+        tick(activity, false, false, false, EdgeCounts{0, 0, 0, 1}, 100ms, true);
+        tick(activity, false, false, false, EdgeCounts{0, 0, 0, 3}, 200ms, true);
+        activity.outputChanged(OutputLine::RequestToSend, false);
+        activity.outputChanged(OutputLine::RequestToSend, true);
+        tick(activity, false, false, false, EdgeCounts{0, 0, 0, 3}, 300ms, true);
+
+        QTRY_COMPARE(LogReader(path).lines(),
+                     (QStringList{"Com1 /dev/ttyS4 opened: CD off DSR off CTS off RI off DTR off "
+                                  "RTS on",
+                                  "RI on 1", "RI on 2", "RTS off", "RTS on"}));
     }
 
     void aFlashLastsItsTime_data()
@@ -80,7 +111,7 @@ private slots:
         QFETCH(bool, changed);
         QFETCH(bool, flash);
         LineActivity activity;
-        activity.restart(QStringLiteral("Com1 loop://"));
+        activity.restart(QStringLiteral("Com1 loop://"), OutputLevels{});
         tick(activity, false, false, false, EdgeCounts{});
         QCOMPARE(tick(activity, false, false, false, EdgeCounts{0, 0, 2}, 1000ms)[2],
                  (Row{true, 1}));

@@ -32,14 +32,6 @@ QString stored(const FakePlatform& rig, Key key)
     return SettingsSchema::read(rig.store, key);
 }
 
-// Shows the window and lets its first activation run.
-void showAndActivate(Quorlin& window)
-{
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QCoreApplication::processEvents();
-}
-
 QList<int> ticked(const Quorlin& window)
 {
     QList<int> ports;
@@ -128,8 +120,10 @@ private slots:
             }
         }
         QCOMPARE(items,
-                 QStringList({"&Exit", "&Com1", "&Com2", "&Com3", "&Com4", "&Com5", "&Com6",
-                              "&Com7", "&Com8", "&Com9", "-", "&Ports…", "&Index", "&About"}));
+                 QStringList({"&Exit",      "&Com1",      "&Com2",       "&Com3",  "&Com4",
+                              "&Com5",      "&Com6",      "&Com7",       "&Com8",  "&Com9",
+                              "-",          "&Ports…",    "-",           "&DTR",   "&RTS",
+                              "Pulse D&TR", "Pulse RT&S", "Send &Break", "&Index", "&About"}));
     }
 
     void portItemsNameTheirDevices()

@@ -21,15 +21,17 @@ struct FakePort
     bool openFails = false;
     QString openFailureReason;
     bool lost = false; // the device went away while open
-    bool cts = false, cd = false, dsr = false;
+    bool cts = false, cd = false, dsr = false, ri = false;
     bool ctsFails = false, cdFails = false, dsrFails = false;
     std::optional<EdgeCounts> edges; // a driver that counts none unless set
-    bool isOpen = false, rts = false, dtr = false;
+    bool isOpen = false, rts = false, dtr = false, breaking = false;
+    bool drivesOutputs = true; // false for a port that can set neither output nor a break
+    std::optional<OutputLevels> openingLevels; // as last handed to the line
     int attempts = 0, opens = 0, closes = 0;
 
     void unplug()
     {
-        isOpen = rts = dtr = false;
+        isOpen = rts = dtr = breaking = false;
         lost = openFails = true;
     }
 };
@@ -77,7 +79,7 @@ public:
         if (!m_port.isOpen)
             return;
         ++m_port.closes;
-        m_port.isOpen = m_port.rts = m_port.dtr = false;
+        m_port.isOpen = m_port.rts = m_port.dtr = m_port.breaking = false;
     }
     bool isOpen() const override { return m_port.isOpen; }
     bool isLost() const override { return m_port.lost; }
@@ -85,20 +87,27 @@ public:
     {
         return m_port.lost ? QStringLiteral("gone") : m_port.openFailureReason;
     }
-    bool setRequestToSend(bool on) override { return m_port.isOpen && ((m_port.rts = on), true); }
-    bool setDataTerminalReady(bool on) override
-    {
-        return m_port.isOpen && ((m_port.dtr = on), true);
-    }
+    void setOpeningLevels(OutputLevels levels) override { m_port.openingLevels = levels; }
+    bool setRequestToSend(bool on) override { return drive(m_port.rts, on); }
+    bool setDataTerminalReady(bool on) override { return drive(m_port.dtr, on); }
+    bool setBreak(bool on) override { return drive(m_port.breaking, on); }
     std::optional<bool> clearToSend() const override { return read(m_port.cts, m_port.ctsFails); }
     std::optional<bool> carrierDetect() const override { return read(m_port.cd, m_port.cdFails); }
     std::optional<bool> dataSetReady() const override { return read(m_port.dsr, m_port.dsrFails); }
+    std::optional<bool> ringIndicator() const override { return read(m_port.ri, false); }
     std::optional<EdgeCounts> edgeCounts() const override
     {
         return m_port.isOpen ? m_port.edges : std::nullopt;
     }
 
 private:
+    bool drive(bool& output, bool on)
+    {
+        if (!m_port.isOpen || !m_port.drivesOutputs)
+            return false;
+        output = on;
+        return true;
+    }
     std::optional<bool> read(bool level, bool fails) const
     {
         if (!m_port.isOpen || fails)

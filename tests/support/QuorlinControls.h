@@ -55,6 +55,13 @@ inline bool nextTick(const QWidget& window)
     QSignalSpy tick(pollTimer(window), &QTimer::timeout);
     return tick.wait();
 }
+// Shows the window and lets its first activation run.
+inline void showAndActivate(QWidget& window)
+{
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCoreApplication::processEvents();
+}
 // The About dialog while it is open, else nullptr.
 inline frmAbout* aboutDialog()
 {

@@ -94,6 +94,11 @@ bool DeviceSerialLine::setDataTerminalReady(bool asserted)
     return m_port.isOpen() && m_port.setDataTerminalReady(asserted);
 }
 
+bool DeviceSerialLine::setBreak(bool on)
+{
+    return m_port.isOpen() && m_port.setBreakEnabled(on);
+}
+
 std::optional<bool> DeviceSerialLine::clearToSend() const
 {
     return holding(QSerialPort::ClearToSendSignal);
@@ -107,6 +112,11 @@ std::optional<bool> DeviceSerialLine::carrierDetect() const
 std::optional<bool> DeviceSerialLine::dataSetReady() const
 {
     return holding(QSerialPort::DataSetReadySignal);
+}
+
+std::optional<bool> DeviceSerialLine::ringIndicator() const
+{
+    return holding(QSerialPort::RingIndicatorSignal);
 }
 
 std::optional<bool> DeviceSerialLine::holding(QSerialPort::PinoutSignal line) const

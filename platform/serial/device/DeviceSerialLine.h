@@ -30,10 +30,12 @@ public:
 
     bool setRequestToSend(bool asserted) override;
     bool setDataTerminalReady(bool asserted) override;
+    bool setBreak(bool on) override;
 
     std::optional<bool> clearToSend() const override;
     std::optional<bool> carrierDetect() const override;
     std::optional<bool> dataSetReady() const override;
+    std::optional<bool> ringIndicator() const override;
 
     std::optional<EdgeCounts> edgeCounts() const override;
     bool startWatching() override;

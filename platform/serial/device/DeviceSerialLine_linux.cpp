@@ -13,7 +13,7 @@ std::optional<EdgeCounts> DeviceSerialLine::edgeCounts() const
     serial_icounter_struct counts{};
     if (m_port.isOpen() && ::ioctl(int(m_port.handle()), TIOCGICOUNT, &counts) == 0)
         return EdgeCounts{std::uint32_t(counts.dcd), std::uint32_t(counts.dsr),
-                          std::uint32_t(counts.cts)};
+                          std::uint32_t(counts.cts), std::uint32_t(counts.rng)};
     return std::nullopt;
 }
 

@@ -28,12 +28,15 @@ constexpr unsigned char RequestFlowControl = 0;
 constexpr unsigned char NoParity = 1;
 constexpr unsigned char OneStopBit = 1;
 constexpr unsigned char NoFlowControl = 1;
+constexpr unsigned char BreakOn = 5;
+constexpr unsigned char BreakOff = 6;
 constexpr unsigned char DtrOn = 8;
 constexpr unsigned char DtrOff = 9;
 constexpr unsigned char RtsOn = 11;
 constexpr unsigned char RtsOff = 12;
 // Bits of the modem state the server reports.
 constexpr unsigned char CarrierDetect = 0x80;
+constexpr unsigned char RingIndicator = 0x40;
 constexpr unsigned char DataSetReady = 0x20;
 constexpr unsigned char ClearToSend = 0x10;
 // CD, RI, DSR and CTS, and their "changed" flags: some servers report only
@@ -50,8 +53,8 @@ const telnet_telopt_t NoOptions[] = {{-1, 0, 0}};
 
 } // namespace
 
-Rfc2217Protocol::Rfc2217Protocol(Sender send)
-    : m_send(std::move(send)),
+Rfc2217Protocol::Rfc2217Protocol(Sender send, OutputLevels opening)
+    : m_send(std::move(send)), m_opening(opening),
       m_telnet(telnet_init(NoOptions, &Rfc2217Protocol::onEvent, TELNET_FLAG_PROXY, this))
 {}
 
@@ -142,8 +145,8 @@ void Rfc2217Protocol::agree()
     command(SetParity, NoParity);
     command(SetStopSize, OneStopBit);
     command(SetControl, NoFlowControl);
-    command(SetControl, DtrOn);
-    command(SetControl, RtsOn);
+    command(SetControl, m_opening.dataTerminalReady ? DtrOn : DtrOff);
+    command(SetControl, m_opening.requestToSend ? RtsOn : RtsOff);
     command(SetModemStateMask, AllModemLines);
     // Servers report a state when it changes; this asks for the present one.
     const char poll[] = {char(NotifyModemState)};
@@ -158,25 +161,29 @@ void Rfc2217Protocol::command(unsigned char code, unsigned char value)
 
 bool Rfc2217Protocol::setDataTerminalReady(bool asserted)
 {
-    if (m_option != Option::Agreed)
-        return false;
-    command(SetControl, asserted ? DtrOn : DtrOff);
-    return true;
+    return control(asserted ? DtrOn : DtrOff);
 }
 
 bool Rfc2217Protocol::askForAnswer()
 {
-    if (m_option != Option::Agreed)
-        return false;
-    command(SetControl, RequestFlowControl);
-    return true;
+    return control(RequestFlowControl);
 }
 
 bool Rfc2217Protocol::setRequestToSend(bool asserted)
 {
+    return control(asserted ? RtsOn : RtsOff);
+}
+
+bool Rfc2217Protocol::setBreak(bool on)
+{
+    return control(on ? BreakOn : BreakOff);
+}
+
+bool Rfc2217Protocol::control(unsigned char value)
+{
     if (m_option != Option::Agreed)
         return false;
-    command(SetControl, asserted ? RtsOn : RtsOff);
+    command(SetControl, value);
     return true;
 }
 
@@ -193,6 +200,11 @@ std::optional<bool> Rfc2217Protocol::dataSetReady() const
 std::optional<bool> Rfc2217Protocol::clearToSend() const
 {
     return modemLine(ClearToSend);
+}
+
+std::optional<bool> Rfc2217Protocol::ringIndicator() const
+{
+    return modemLine(RingIndicator);
 }
 
 std::optional<bool> Rfc2217Protocol::modemLine(unsigned char bit) const

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "platform/serial/OutputLine.h"
+
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -12,7 +14,8 @@ union telnet_event_t;
 
 // The client's side of a port server's Telnet stream (RFC 2217, the
 // COM-PORT-OPTION): it asks for the option, sets the line up once the server
-// agrees, and keeps the last modem state the server reported. Bytes come in
+// agrees, with the outputs as the caller chose them, and keeps the last modem
+// state the server reported. Bytes come in
 // through receive() and go out through the sender; it holds no connection of
 // its own. The server's data is thrown away, and what it buffers of a
 // subnegotiation is bounded by the Telnet library.
@@ -28,7 +31,7 @@ public:
         Refused, // the server will not, or no longer
     };
 
-    explicit Rfc2217Protocol(Sender send);
+    explicit Rfc2217Protocol(Sender send, OutputLevels opening = {});
     ~Rfc2217Protocol();
     Rfc2217Protocol(const Rfc2217Protocol&) = delete;
     Rfc2217Protocol& operator=(const Rfc2217Protocol&) = delete;
@@ -44,6 +47,7 @@ public:
     // False while the option is not agreed.
     bool setDataTerminalReady(bool asserted);
     bool setRequestToSend(bool asserted);
+    bool setBreak(bool on);
     // Sends a request the server must answer, to find out that it still
     // does; false while the option is not agreed.
     bool askForAnswer();
@@ -55,6 +59,7 @@ public:
     std::optional<bool> carrierDetect() const;
     std::optional<bool> dataSetReady() const;
     std::optional<bool> clearToSend() const;
+    std::optional<bool> ringIndicator() const;
 
 private:
     static void onEvent(telnet_t* telnet, telnet_event_t* event, void* self);
@@ -62,9 +67,12 @@ private:
     void negotiate(int request, unsigned char option);
     void agree();
     void command(unsigned char code, unsigned char value);
+    // A SET-CONTROL command; false while the option is not agreed.
+    bool control(unsigned char value);
     std::optional<bool> modemLine(unsigned char bit) const;
 
     Sender m_send;
+    OutputLevels m_opening;
     telnet_t* m_telnet = nullptr;
     Option m_option = Option::Asked;
     bool m_offerTaken = false;

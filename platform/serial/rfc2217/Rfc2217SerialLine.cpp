@@ -101,7 +101,7 @@ void Rfc2217SerialLine::connected()
         return;
     m_phase = Phase::Negotiating;
     m_protocol = std::make_unique<Rfc2217Protocol>(
-        [this](const char* bytes, std::size_t size) { send(bytes, size); });
+        [this](const char* bytes, std::size_t size) { send(bytes, size); }, m_openingLevels);
     m_protocol->start();
 }
 
@@ -210,7 +210,7 @@ void Rfc2217SerialLine::receive()
         return;
     const auto lines = [this] {
         return std::tuple{m_protocol->carrierDetect(), m_protocol->dataSetReady(),
-                          m_protocol->clearToSend()};
+                          m_protocol->clearToSend(), m_protocol->ringIndicator()};
     };
     const auto before = lines();
     // What is buffered, not what keeps coming: a flood gets its turns.
@@ -289,6 +289,11 @@ bool Rfc2217SerialLine::setDataTerminalReady(bool asserted)
     return isOpen() && m_protocol->setDataTerminalReady(asserted);
 }
 
+bool Rfc2217SerialLine::setBreak(bool on)
+{
+    return isOpen() && m_protocol->setBreak(on);
+}
+
 std::optional<bool> Rfc2217SerialLine::clearToSend() const
 {
     return holding(&Rfc2217Protocol::clearToSend);
@@ -302,6 +307,11 @@ std::optional<bool> Rfc2217SerialLine::carrierDetect() const
 std::optional<bool> Rfc2217SerialLine::dataSetReady() const
 {
     return holding(&Rfc2217Protocol::dataSetReady);
+}
+
+std::optional<bool> Rfc2217SerialLine::ringIndicator() const
+{
+    return holding(&Rfc2217Protocol::ringIndicator);
 }
 
 std::optional<bool> Rfc2217SerialLine::holding(std::optional<bool> (Rfc2217Protocol::*line)()

@@ -49,12 +49,15 @@ public:
     bool isLost() const override { return m_lost; }
     QString errorString() const override { return m_errorString; }
 
+    void setOpeningLevels(OutputLevels levels) override { m_openingLevels = levels; }
     bool setRequestToSend(bool asserted) override;
     bool setDataTerminalReady(bool asserted) override;
+    bool setBreak(bool on) override;
 
     std::optional<bool> clearToSend() const override;
     std::optional<bool> carrierDetect() const override;
     std::optional<bool> dataSetReady() const override;
+    std::optional<bool> ringIndicator() const override;
 
     bool startWatching() override;
 
@@ -87,6 +90,7 @@ private:
     // Reads take in what has arrived meanwhile, which changes the state.
     mutable QTcpSocket m_socket;
     std::unique_ptr<Rfc2217Protocol> m_protocol; // one for each connection
+    OutputLevels m_openingLevels;
     Phase m_phase = Phase::Closed;
     // Counts the opens begun, so that what an ended one left queued is
     // known for stale.

@@ -14,6 +14,12 @@
 // a line it asks for, its state or its counter, and fails with EIO once the
 // pty hangs up and with EINTR on a signal, as a serial driver's does. The
 // word NOWAIT makes the driver one without either request (EINVAL).
+//
+// Breaks too: TIOCSBRK puts the word BREAK in the file, TIOCCBRK takes it
+// out, and TCSBRK with 0 holds it for 250 ms, as the kernel's does. When
+// QUORLIN_MODEM_EVENTS names a file, each change of RTS, DTR or BREAK is
+// appended to it as it happens, stamped with CLOCK_MONOTONIC in
+// microseconds: "12345678 DTR off", so that a test can time them.
 #include <array>
 #include <cerrno>
 #include <cstdarg>
@@ -29,6 +35,8 @@
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <termios.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -53,6 +61,7 @@ struct Device
     int bits = 0;
     std::array<long, Lines.size()> edges{};
     bool waits = true;
+    bool breaking = false;
 };
 
 using IoctlFunction = int (*)(int, unsigned long, ...);
@@ -76,6 +85,8 @@ void readWord(const char* word, Device& device)
 {
     if (std::strcmp(word, "NOWAIT") == 0)
         device.waits = false;
+    if (std::strcmp(word, "BREAK") == 0)
+        device.breaking = true;
     const char* equals = std::strchr(word, '=');
     const size_t nameLength = equals ? size_t(equals - word) : std::strlen(word);
     for (size_t i = 0; i < Lines.size(); ++i) {
@@ -119,15 +130,55 @@ void writeDevice(const char* path, const Device& device)
     }
     if (!device.waits)
         std::fputs("NOWAIT ", file);
+    if (device.breaking)
+        std::fputs("BREAK ", file);
     std::fputc('\n', file);
     std::fclose(file);
     std::rename(aside.c_str(), path);
 }
 
-bool isModemLineRequest(unsigned long request)
+bool isModemLineRequest(unsigned long request, void* argument)
 {
+    // TCSBRK with an argument other than 0 only drains the output.
     return request == TIOCMGET || request == TIOCMSET || request == TIOCMBIS ||
-           request == TIOCMBIC || request == TIOCGICOUNT || request == TIOCMIWAIT;
+           request == TIOCMBIC || request == TIOCGICOUNT || request == TIOCMIWAIT ||
+           request == TIOCSBRK || request == TIOCCBRK || (request == TCSBRK && !argument);
+}
+
+void recordEvent(const char* what, bool on)
+{
+    const char* path = std::getenv("QUORLIN_MODEM_EVENTS");
+    if (!path)
+        return;
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    if (FILE* file = std::fopen(path, "a")) {
+        std::fprintf(file, "%lld %s %s\n", (long long)now.tv_sec * 1000000 + now.tv_nsec / 1000,
+                     what, on ? "on" : "off");
+        std::fclose(file);
+    }
+}
+
+// Writes the device back, and records what changed of the outputs.
+void update(const char* path, const Device& before, const Device& device)
+{
+    for (const Line& line : Lines) {
+        if ((before.bits ^ device.bits) & line.bit)
+            recordEvent(line.name, device.bits & line.bit);
+    }
+    if (before.breaking != device.breaking)
+        recordEvent("BREAK", device.breaking);
+    writeDevice(path, device);
+}
+
+void holdBreak(const char* path, const Device& device)
+{
+    Device breaking = device;
+    breaking.breaking = true;
+    update(path, device, breaking);
+    const timespec quarterSecond{0, 250 * 1000 * 1000};
+    nanosleep(&quarterSecond, nullptr);
+    update(path, breaking, device);
 }
 
 // A pty whose master has gone is hung up: the kernel answers EIO to every
@@ -216,6 +267,7 @@ int answer(const char* path, int fd, unsigned long request, void* argument)
     // The program drives only the outputs; the inputs are the test's.
     constexpr int Outputs = TIOCM_RTS | TIOCM_DTR;
     int* bits = static_cast<int*>(argument);
+    const Device before = device;
     switch (request) {
     case TIOCGICOUNT: {
         serial_icounter_struct counts{};
@@ -238,8 +290,15 @@ int answer(const char* path, int fd, unsigned long request, void* argument)
     case TIOCMBIC:
         device.bits &= ~(*bits & Outputs);
         break;
+    case TIOCSBRK:
+    case TIOCCBRK:
+        device.breaking = request == TIOCSBRK;
+        break;
+    case TCSBRK:
+        holdBreak(path, device);
+        return 0;
     }
-    writeDevice(path, device);
+    update(path, before, device);
     return 0;
 }
 
@@ -255,7 +314,7 @@ extern "C" int ioctl(int fd, unsigned long request, ...)
     va_end(arguments);
 
     const char* path = std::getenv("QUORLIN_MODEM_LINES");
-    if (!path || !isModemLineRequest(request) || !isPtySlave(fd))
+    if (!path || !isModemLineRequest(request, argument) || !isPtySlave(fd))
         return realIoctl()(fd, request, argument);
     // The caller may look at errno after a success (Qt does), so a success
     // leaves it as it found it.

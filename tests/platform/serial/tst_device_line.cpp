@@ -21,6 +21,7 @@ private slots:
     void inputsFollowTheDevice_data();
     void inputsFollowTheDevice();
     void outputsReachTheDevice();
+    void breaksReachTheDevice();
     void edgesAsTheDriverCounts_data();
     void edgesAsTheDriverCounts();
     void watchedChangesAreTold();
@@ -46,11 +47,13 @@ void tst_DeviceLine::inputsFollowTheDevice_data()
     QTest::addColumn<bool>("cts");
     QTest::addColumn<bool>("cd");
     QTest::addColumn<bool>("dsr");
-    QTest::newRow("none") << QByteArray() << false << false << false;
-    QTest::newRow("CTS") << QByteArray("CTS") << true << false << false;
-    QTest::newRow("CD") << QByteArray("CD") << false << true << false;
-    QTest::newRow("DSR") << QByteArray("DSR RI") << false << false << true;
-    QTest::newRow("all") << QByteArray("CTS CD DSR") << true << true << true;
+    QTest::addColumn<bool>("ri");
+    QTest::newRow("none") << QByteArray() << false << false << false << false;
+    QTest::newRow("CTS") << QByteArray("CTS") << true << false << false << false;
+    QTest::newRow("CD") << QByteArray("CD") << false << true << false << false;
+    QTest::newRow("DSR") << QByteArray("DSR") << false << false << true << false;
+    QTest::newRow("RI") << QByteArray("RI") << false << false << false << true;
+    QTest::newRow("all") << QByteArray("CTS CD DSR RI") << true << true << true << true;
 }
 
 void tst_DeviceLine::inputsFollowTheDevice()
@@ -59,12 +62,14 @@ void tst_DeviceLine::inputsFollowTheDevice()
     QFETCH(bool, cts);
     QFETCH(bool, cd);
     QFETCH(bool, dsr);
+    QFETCH(bool, ri);
     DeviceSerialLine line(m_pty->slavePath());
     QVERIFY(line.open());
     QVERIFY(m_lines.write(lines));
     QCOMPARE(line.clearToSend(), cts);
     QCOMPARE(line.carrierDetect(), cd);
     QCOMPARE(line.dataSetReady(), dsr);
+    QCOMPARE(line.ringIndicator(), ri);
     QVERIFY(!line.isLost());
 }
 
@@ -79,13 +84,23 @@ void tst_DeviceLine::outputsReachTheDevice()
     QCOMPARE(m_lines.read(), QByteArray("DTR"));
 }
 
+void tst_DeviceLine::breaksReachTheDevice()
+{
+    DeviceSerialLine line(m_pty->slavePath());
+    QVERIFY(line.open());
+    QVERIFY(line.setBreak(true));
+    QCOMPARE(m_lines.read(), QByteArray("BREAK"));
+    QVERIFY(line.setBreak(false));
+    QCOMPARE(m_lines.read(), QByteArray());
+}
+
 void tst_DeviceLine::edgesAsTheDriverCounts_data()
 {
     QTest::addColumn<QByteArray>("lines");
     QTest::addColumn<bool>("counted");
-    QTest::addColumn<QList<std::uint32_t>>("edges"); // CD, DSR, CTS
+    QTest::addColumn<QList<std::uint32_t>>("edges"); // CD, DSR, CTS, RI
     QTest::newRow("counted") << QByteArray("CTS CTS=3 CD=1 RI=5") << true
-                             << QList<std::uint32_t>{1, 0, 3};
+                             << QList<std::uint32_t>{1, 0, 3, 5};
     QTest::newRow("not counted") << QByteArray("CTS NOWAIT") << false << QList<std::uint32_t>{};
 }
 
@@ -101,7 +116,7 @@ void tst_DeviceLine::edgesAsTheDriverCounts()
     QCOMPARE(counts.has_value(), counted);
     if (counts)
         QCOMPARE((QList<std::uint32_t>{counts->carrierDetect, counts->dataSetReady,
-                                       counts->clearToSend}),
+                                       counts->clearToSend, counts->ringIndicator}),
                  edges);
     // Writing the outputs keeps the counts.
     QVERIFY(line.setRequestToSend(true));

@@ -16,6 +16,8 @@ private slots:
     void readsTheServer_data();
     void readsTheServer();
     void setsTheLineUpOnceAgreed();
+    void setsTheChosenOutputsAsItAgrees_data();
+    void setsTheChosenOutputsAsItAgrees();
     void refusesOtherOptions_data();
     void refusesOtherOptions();
 };
@@ -47,7 +49,7 @@ QByteArray notify(unsigned char state)
     return out + IAC + SE;
 }
 
-// The lines the protocol knows, as "CD DSR CTS", or "unknown".
+// The lines the protocol knows, as "CD DSR CTS RI", or "unknown".
 QString linesOf(const Rfc2217Protocol& protocol)
 {
     if (!protocol.modemStateKnown())
@@ -59,6 +61,8 @@ QString linesOf(const Rfc2217Protocol& protocol)
         on << QStringLiteral("DSR");
     if (*protocol.clearToSend())
         on << QStringLiteral("CTS");
+    if (*protocol.ringIndicator())
+        on << QStringLiteral("RI");
     return on.join(QLatin1Char(' '));
 }
 
@@ -84,15 +88,15 @@ void tst_Rfc2217Protocol::readsTheServer_data()
     QTest::newRow("agreed by its own offer")
         << Pieces{QByteArray() + IAC + WILL + ComPort + notify(0x10)} << Option::Agreed << "CTS";
     QTest::newRow("all off, all changed") << Pieces{agree + notify(0x0F)} << Option::Agreed << "";
-    QTest::newRow("CD and DSR, ring ignored")
-        << Pieces{agree + notify(0xE0)} << Option::Agreed << "CD DSR";
+    QTest::newRow("CD, DSR and RI")
+        << Pieces{agree + notify(0xE0)} << Option::Agreed << "CD DSR RI";
     QTest::newRow("the latest report counts")
         << Pieces{agree + notify(0xB0), notify(0x10)} << Option::Agreed << "CTS";
     QTest::newRow("byte by byte") << byteByByte(agree + notify(0xB0)) << Option::Agreed
                                   << "CD DSR CTS";
     QTest::newRow("0xFF split between its two escapes")
         << Pieces{agree + bytes({255, 250, 44, 107, 255}), bytes({255, 255, 240})} << Option::Agreed
-        << "CD DSR CTS";
+        << "CD DSR CTS RI";
     QTest::newRow("refused") << Pieces{QByteArray() + IAC + DONT + ComPort} << Option::Refused
                              << "unknown";
     QTest::newRow("withdrawn after agreeing")
@@ -157,7 +161,34 @@ void tst_Rfc2217Protocol::setsTheLineUpOnceAgreed()
     sent.clear();
     QVERIFY(protocol.setRequestToSend(false));
     QVERIFY(protocol.setDataTerminalReady(false));
-    QCOMPARE(sent, command({5, 12}) + command({5, 9}));
+    QVERIFY(protocol.setBreak(true));
+    QVERIFY(protocol.setBreak(false));
+    QCOMPARE(sent, command({5, 12}) + command({5, 9}) + command({5, 5}) + command({5, 6}));
+}
+
+void tst_Rfc2217Protocol::setsTheChosenOutputsAsItAgrees_data()
+{
+    QTest::addColumn<bool>("dtr");
+    QTest::addColumn<bool>("rts");
+    QTest::addColumn<QByteArray>("controls");
+    QTest::newRow("DTR off") << false << true << bytes({9, 11});
+    QTest::newRow("RTS off") << true << false << bytes({8, 12});
+    QTest::newRow("both off") << false << false << bytes({9, 12});
+}
+
+void tst_Rfc2217Protocol::setsTheChosenOutputsAsItAgrees()
+{
+    QFETCH(bool, dtr);
+    QFETCH(bool, rts);
+    QFETCH(QByteArray, controls);
+    QByteArray sent;
+    Rfc2217Protocol protocol(
+        [&sent](const char* data, std::size_t size) { sent.append(data, qsizetype(size)); },
+        OutputLevels{dtr, rts});
+    protocol.start();
+    protocol.receive(agree.constData(), std::size_t(agree.size()));
+    const QByteArray control = bytes({255, 250, 44, 5});
+    QVERIFY(sent.contains(control + controls[0] + bytes({255, 240}) + control + controls[1]));
 }
 
 void tst_Rfc2217Protocol::refusesOtherOptions_data()

@@ -64,8 +64,10 @@ void tst_SerialLines::closedLineFailsQuietly()
     QCOMPARE(line->clearToSend(), std::nullopt);
     QCOMPARE(line->carrierDetect(), std::nullopt);
     QCOMPARE(line->dataSetReady(), std::nullopt);
+    QCOMPARE(line->ringIndicator(), std::nullopt);
     QVERIFY(!line->setRequestToSend(true));
     QVERIFY(!line->setDataTerminalReady(true));
+    QVERIFY(!line->setBreak(true));
 }
 
 void tst_SerialLines::noDeviceMakesNoLine_data()
