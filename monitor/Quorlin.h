@@ -82,6 +82,7 @@ private:
 
     void createControls();
     void createMenus();
+    void layOutControls();
     void connectHandlers();
     void portCommand(int k);
     void UncheckComMenus();
