@@ -4,7 +4,7 @@
 #include "about/frmAbout.h"
 
 #include "AppIdentity.h"
-#include "platform/desktop/ScreenTwips.h"
+#include "platform/desktop/LayoutTwips.h"
 #include "platform/desktop/TaskbarButton.h"
 
 #include <algorithm>
@@ -23,38 +23,49 @@ constexpr int IconFrameWidth = 2;
 constexpr int IconBoxSize = 32 + 2 * IconFrameWidth;
 
 // One stroke of the etched rule: a horizontal line from x1 to x2 at y, in
-// twips, and a pen width in pixels.
+// twips, a pen width in pixels, and the palette's colour for its edge: the
+// light one below the shadow, as the desktop draws a sunken edge.
 struct RuleLine
 {
     int x1, x2, y, penWidth;
-    QColor colour;
+    QPalette::ColorRole colour;
 };
 const std::array<RuleLine, 2> Rule{{
-    {105, 5654, 2460, 2, QColor(255, 255, 255)},
-    {90, 5654, 2445, 1, QColor(128, 128, 128)},
+    {105, 5654, 2460, 2, QPalette::Light},
+    {90, 5654, 2445, 1, QPalette::Dark},
 }};
 
-QLabel* makeLabel(QWidget* parent, bool blackText)
+struct Place
+{
+    int left, top, width, height;
+};
+constexpr Place OKPlace{4245, 2625, 1260, 345};
+constexpr Place SysInfoPlace{4260, 3075, 1245, 345};
+constexpr Place DescriptionPlace{1050, 1200, 3885, 330};
+constexpr Place TitlePlace{1080, 240, 3885, 480};
+constexpr Place VersionPlace{1050, 780, 3885, 225};
+
+// Labels in the palette's text colour, which the desktop's theme chooses to
+// read well on its windows.
+QLabel* makeLabel(QWidget* parent)
 {
     auto* label = new QLabel(parent);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (blackText) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        label->setPalette(palette);
-    }
     return label;
 }
 
-QWidget* makeLine(QWidget* parent, const QColor& colour)
+QWidget* makeLine(QWidget* parent, QPalette::ColorRole colour)
 {
     auto* line = new QWidget(parent);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, colour);
-    line->setPalette(palette);
+    line->setBackgroundRole(colour);
     line->setAutoFillBackground(true);
     return line;
+}
+
+QRect placed(const LayoutTwips& twips, const Place& at)
+{
+    return twips.rect(at.left, at.top, at.width, at.height);
 }
 
 } // namespace
@@ -69,9 +80,10 @@ frmAbout::frmAbout(Registry& registry, ProgramLauncher& programs, MessageBox& me
     setAttribute(Qt::WA_DeleteOnClose);
 
     createControls();
-    layOutControls();
     connectHandlers();
     Form_Load();
+    // After the load steps: the texts they set are what must fit.
+    layOutControls();
 }
 
 void frmAbout::createControls()
@@ -91,10 +103,10 @@ void frmAbout::createControls()
     for (std::size_t i = 0; i < Line1.size(); ++i)
         Line1[i] = makeLine(this, Rule[i].colour);
 
-    lblDescription = makeLabel(this, true);
+    lblDescription = makeLabel(this);
     lblDescription->setText(QString::fromLatin1(AppIdentity::Description));
-    lblTitle = makeLabel(this, true);
-    lblVersion = makeLabel(this, false);
+    lblTitle = makeLabel(this);
+    lblVersion = makeLabel(this);
 
     setTabOrder(cmdOK, picIcon);
     setTabOrder(picIcon, cmdSysInfo);
@@ -103,24 +115,25 @@ void frmAbout::createControls()
 
 void frmAbout::layOutControls()
 {
-    setFixedSize(Twips::toPixelRect(this, 0, 0, ClientWidth, ClientHeight).size());
+    const LayoutTwips twips(*this);
+    setFixedSize(twips.rect(0, 0, ClientWidth, ClientHeight).size());
 
-    const QRect iconPlace = Twips::toPixelRect(this, 240, 240, 540, 540);
+    const QRect iconPlace = twips.rect(240, 240, 540, 540);
     picIcon->setGeometry({iconPlace.topLeft(), QSize(IconBoxSize, IconBoxSize)});
-    cmdOK->setGeometry(Twips::toPixelRect(this, 4245, 2625, 1260, 345));
-    cmdSysInfo->setGeometry(Twips::toPixelRect(this, 4260, 3075, 1245, 345));
+    cmdOK->setGeometry(placed(twips, OKPlace));
+    cmdSysInfo->setGeometry(placed(twips, SysInfoPlace));
     // Taller than laid out when the desktop's font wraps the description onto
     // a second line: cutting it off would hide half of what it says.
-    QRect description = Twips::toPixelRect(this, 1050, 1200, 3885, 330);
+    QRect description = placed(twips, DescriptionPlace);
     description.setHeight(
         std::max(description.height(), lblDescription->heightForWidth(description.width())));
     lblDescription->setGeometry(description);
-    lblTitle->setGeometry(Twips::toPixelRect(this, 1080, 240, 3885, 480));
-    lblVersion->setGeometry(Twips::toPixelRect(this, 1050, 780, 3885, 225));
+    lblTitle->setGeometry(placed(twips, TitlePlace));
+    lblVersion->setGeometry(placed(twips, VersionPlace));
 
     for (std::size_t i = 0; i < Line1.size(); ++i) {
         const RuleLine& line = Rule[i];
-        QRect place = Twips::toPixelRect(this, line.x1, line.y, line.x2 - line.x1, 0);
+        QRect place = twips.rect(line.x1, line.y, line.x2 - line.x1, 0);
         // Pen widths are in pixels whatever the screen's resolution.
         place.setHeight(line.penWidth);
         Line1[i]->setGeometry(place);

@@ -30,7 +30,7 @@ public:
     QLabel* picIcon = nullptr;
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdSysInfo = nullptr;
-    std::array<QWidget*, 2> Line1{}; // the etched rule: [0] white, [1] grey above it
+    std::array<QWidget*, 2> Line1{}; // the etched rule: [0] light, [1] shadow above it
     QLabel* lblDescription = nullptr;
     QLabel* lblTitle = nullptr;
     QLabel* lblVersion = nullptr;

@@ -9,6 +9,7 @@
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 
@@ -52,6 +53,21 @@ LampBox::LampBox(const QString& imageResource, QWidget* parent) : QLabel(parent)
     colours.setColor(QPalette::Window, scrollBarColour());
     setPalette(colours);
     setAutoFillBackground(true);
+}
+
+void LampBox::paintEvent(QPaintEvent*)
+{
+    // The image covers the box as 15 of its 17 pixels do, in the screen's own
+    // pixels and nearest neighbour, so that each pixel of the lamp stays one
+    // colour, at 200 % an exact block of 2 by 2.
+    const QPixmap& image = pixmap();
+    const double ratio = devicePixelRatioF();
+    const int side = qRound(width() * ratio * image.width() / BoxSize);
+    QPixmap shown = side == image.width()
+                        ? image
+                        : image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    shown.setDevicePixelRatio(ratio);
+    QPainter(this).drawPixmap(0, 0, shown);
 }
 
 void LampBox::standFor(const QString& line, QWidget& lit)

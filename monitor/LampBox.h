@@ -5,13 +5,15 @@
 
 #include <QLabel>
 
-// A borderless 17 × 17 pixel box on the scroll-bar colour, showing a 15 × 15
-// lamp image at its top-left corner; the box is never resized to the image.
+// A borderless box, 17 × 17 pixels as laid out, on the scroll-bar colour,
+// showing a 15 × 15 lamp image at its top-left corner; the box is never
+// resized to the image. A larger box shows the image larger in proportion.
 class LampBox : public QLabel
 {
     Q_OBJECT
 
 public:
+    static constexpr int BoxSize = 17; // pixels, as laid out
     LampBox(const QString& imageResource, QWidget* parent);
 
     // Makes this lamp the one a screen reader reads for its pin row: named
@@ -26,6 +28,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void describe(bool on);

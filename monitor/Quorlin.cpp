@@ -43,6 +43,7 @@ Quorlin::Quorlin(const Platform& platform)
     setWindowIcon(QIcon(QStringLiteral(":/icons/quorlin.png")));
     createControls();
     createMenus();
+    layOutControls();
     connectHandlers();
 
     // First placement: centred on the screen. The activation sequence then

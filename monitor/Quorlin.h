@@ -98,6 +98,7 @@ private:
 
     void createControls();
     void createMenus();
+    void layOutControls();
     void connectHandlers();
     void portCommand(int k);
     void UncheckComMenus();

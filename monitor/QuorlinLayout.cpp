@@ -4,7 +4,8 @@
 // The main window's controls and menus as they stand before any handler runs.
 #include "monitor/LampBox.h"
 #include "monitor/Quorlin.h"
-#include "platform/desktop/ScreenTwips.h"
+#include "platform/desktop/LayoutTwips.h"
+#include "platform/desktop/ReadableText.h"
 #include "platform/serial/InputLine.h"
 
 #include <limits>
@@ -17,8 +18,21 @@
 namespace {
 constexpr int ClientWidth = 2010; // twips
 constexpr int ClientHeight = 1875;
-constexpr std::array<int, 3> RowTop{240, 600, 960};
 const QColor LabelBackground{224, 224, 224};
+
+// Where each control lies, in twips at the layout's scale.
+struct Place
+{
+    int left, top, width, height;
+};
+constexpr std::array<Place, 3> TextPlace{
+    {{120, 240, 1215, 285}, {120, 600, 1215, 285}, {120, 960, 1215, 285}}};
+constexpr Place LampPlace{1560, 0, 255, 255}; // at the top of its row
+// Wider than the text boxes above it (1215 twips): the desktops' default
+// fonts need the room up to the check box to show the whole caption.
+constexpr Place Label2Place{120, 1440, 1320, 255};
+constexpr Place OnTopPlace{1440, 1440, 255, 255};
+
 } // namespace
 
 void Quorlin::createControls()
@@ -26,9 +40,6 @@ void Quorlin::createControls()
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
-    const auto place = [client](QWidget* control, int left, int top, int width, int height) {
-        control->setGeometry(Twips::toPixelRect(client, left, top, width, height));
-    };
 
     const QStringList names{QStringLiteral("Text1"), QStringLiteral("Text2"),
                             QStringLiteral("Text3")};
@@ -40,10 +51,13 @@ void Quorlin::createControls()
         // long stored label, and the cut text would be saved at exit.
         text->setMaxLength(std::numeric_limits<int>::max());
         QPalette colours = text->palette();
+        // The light grey is the box's own, whatever the desktop's theme: the
+        // text takes a colour that can be read on it.
         colours.setColor(QPalette::Base, LabelBackground);
+        colours.setColor(QPalette::Text,
+                         ReadableText::on(LabelBackground, colours.color(QPalette::Text)));
         text->setPalette(colours);
         text->setAccessibleName(tr("%1 label").arg(InputLines[row].name));
-        place(text, 120, RowTop[row], 1215, 285);
         *boxes[row] = text;
     }
 
@@ -52,26 +66,20 @@ void Quorlin::createControls()
     for (int i = 0; i < 3; ++i) {
         Picture2[i] = new LampBox(QStringLiteral(":/lamps/red.xpm"), client);
         Picture2[i]->setObjectName(QStringLiteral("Picture2_%1").arg(i));
-        place(Picture2[i], 1560, RowTop[i], 255, 255);
         Picture1[i] = new LampBox(QStringLiteral(":/lamps/green.xpm"), Picture2[i]);
         Picture1[i]->setObjectName(QStringLiteral("Picture1_%1").arg(i));
-        Picture1[i]->setGeometry(Picture2[i]->rect());
         Picture1[i]->hide();
         Picture2[i]->standFor(InputLines[i].name, *Picture1[i]);
     }
 
     Label2 = new QLabel(QStringLiteral("Always On Top"), client);
     Label2->setObjectName(QStringLiteral("Label2"));
-    // Wider than the text boxes above it (1215 twips): the desktops' default
-    // fonts need the room up to the check box to show the whole caption.
-    place(Label2, 120, 1440, 1320, 255);
 
     // The box is narrower than its caption, which therefore never shows;
     // Label2 beside it is what the user reads.
     chkOnTop = new QCheckBox(QStringLiteral("Check1"), client);
     chkOnTop->setObjectName(QStringLiteral("chkOnTop"));
     chkOnTop->setAccessibleName(Label2->text());
-    place(chkOnTop, 1440, 1440, 255, 255);
 
     setTabOrder(chkOnTop, Text1);
     setTabOrder(Text1, Text2);
@@ -115,9 +123,27 @@ void Quorlin::createMenus()
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuIndex = item(mnuHelp, QStringLiteral("mnuIndex"), QStringLiteral("&Index"));
     mnuAbout = item(mnuHelp, QStringLiteral("mnuAbout"), QStringLiteral("&About"));
+}
+
+void Quorlin::layOutControls()
+{
+    LayoutTwips twips(*this);
+    twips.fitWidth(Label2->fontMetrics().horizontalAdvance(Label2->text()), Label2Place.width);
+    // File, Com and Help on one line of the bar.
+    twips.fitWidth(menuBar()->sizeHint().width(), ClientWidth);
+    const auto place = [&twips](QWidget* control, const Place& at, int top) {
+        control->setGeometry(twips.rect(at.left, top, at.width, at.height));
+    };
+    for (int row = 0; row < 3; ++row) {
+        place(labelBoxes()[row], TextPlace[row], TextPlace[row].top);
+        place(Picture2[row], LampPlace, TextPlace[row].top);
+        Picture1[row]->setGeometry(Picture2[row]->rect());
+    }
+    place(Label2, Label2Place, Label2Place.top);
+    place(chkOnTop, OnTopPlace, OnTopPlace.top);
 
     // The window is as large as its client area plus the menu bar above it,
     // however many lines the bar takes at that width.
-    const QRect client = Twips::toPixelRect(this, 0, 0, ClientWidth, ClientHeight);
+    const QRect client = twips.rect(0, 0, ClientWidth, ClientHeight);
     resize(client.width(), client.height() + menuBar()->heightForWidth(client.width()));
 }

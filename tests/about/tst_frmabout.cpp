@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "about/frmAbout.h"
+#include "platform/desktop/ReadableText.h"
 #include "platform/desktop/ScreenTwips.h"
 #include "support/FakeMessageBox.h"
 #include "support/FakeProgramLauncher.h"
@@ -52,6 +53,7 @@ private slots:
     void descriptionIsNeverCutOff();
     void etchedRuleIsDrawn_data();
     void etchedRuleIsDrawn();
+    void textsReadableOnADarkTheme();
     void iconInItsFrame();
     void fixedDialogFrameWithCloseBoxOnly();
     void focusStartsOnOK();
@@ -205,33 +207,51 @@ void tst_frmAbout::descriptionIsNeverCutOff()
 void tst_frmAbout::etchedRuleIsDrawn_data()
 {
     QTest::addColumn<QPoint>("pixel");
-    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QPalette::ColorRole>("colour");
 
-    const QColor grey(128, 128, 128);
-    const QColor white(255, 255, 255);
-    QTest::newRow("grey starts at x 6") << QPoint(6, 163) << grey;
-    QTest::newRow("grey ends at x 376") << QPoint(376, 163) << grey;
-    QTest::newRow("white starts at x 7") << QPoint(7, 164) << white;
-    QTest::newRow("white, second row") << QPoint(200, 165) << white;
-    QTest::newRow("white ends at x 376") << QPoint(376, 165) << white;
+    // The desktop's own colours for a sunken edge: its shadow above its light.
+    QTest::newRow("shadow starts at x 6") << QPoint(6, 163) << QPalette::Dark;
+    QTest::newRow("shadow ends at x 376") << QPoint(376, 163) << QPalette::Dark;
+    QTest::newRow("light starts at x 7") << QPoint(7, 164) << QPalette::Light;
+    QTest::newRow("light, second row") << QPoint(200, 165) << QPalette::Light;
+    QTest::newRow("light ends at x 376") << QPoint(376, 165) << QPalette::Light;
 }
 
 void tst_frmAbout::etchedRuleIsDrawn()
 {
     QFETCH(QPoint, pixel);
-    QFETCH(QColor, colour);
+    QFETCH(QPalette::ColorRole, colour);
     if (Twips::perPixelX(m_dialog) != 15.0 || Twips::perPixelY(m_dialog) != 15.0)
         QSKIP("the places are given for a screen of 96 dots per inch");
 
     const QImage image = m_dialog->grab().toImage();
     const QColor background = image.pixelColor(2, 2);
-    QCOMPARE(image.pixelColor(pixel), colour);
+    QCOMPARE(image.pixel(pixel), m_dialog->palette().color(colour).rgb());
     // Nothing of the rule spills beyond its ends, above or below it.
     QCOMPARE(image.pixelColor(5, 163), background);
     QCOMPARE(image.pixelColor(6, 164), background);
     QCOMPARE(image.pixelColor(377, 163), background);
     QCOMPARE(image.pixelColor(200, 162), background);
     QCOMPARE(image.pixelColor(200, 166), background);
+}
+
+void tst_frmAbout::textsReadableOnADarkTheme()
+{
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    dark.setColor(QPalette::Window, QColor(0x22, 0x20, 0x20));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dark);
+    {
+        frmAbout dialog(m_registry, m_programs, m_messages);
+        const QImage image = dialog.grab().toImage();
+        for (const QLabel* label : {dialog.lblTitle, dialog.lblVersion, dialog.lblDescription}) {
+            const QColor text = label->palette().color(QPalette::WindowText);
+            QVERIFY2(ReadableText::contrast(text, image.pixelColor(2, 2)) >= 4.5,
+                     qPrintable(label->text()));
+        }
+    }
+    QApplication::setPalette(before);
 }
 
 void tst_frmAbout::iconInItsFrame()

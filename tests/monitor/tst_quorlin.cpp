@@ -4,6 +4,7 @@
 #include "about/frmAbout.h"
 #include "monitor/LampBox.h"
 #include "monitor/Quorlin.h"
+#include "platform/desktop/ReadableText.h"
 #include "settings/QSettingsStore.h"
 #include "settings/SettingsSchema.h"
 #include "support/FakePlatform.h"
@@ -11,6 +12,7 @@
 #include "support/TestSettingsFile.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -81,6 +83,66 @@ private slots:
         // Where it lies in the client area, whichever control holds it.
         QCOMPARE(QRect(control->mapTo(window.centralWidget(), QPoint(0, 0)), control->size()),
                  expected);
+    }
+
+    void layoutGrowsWithTheFont_data()
+    {
+        QTest::addColumn<double>("points");
+        QTest::newRow("10 pt") << 10.0;
+        QTest::newRow("11 pt") << 11.0;
+        QTest::newRow("14 pt") << 14.0;
+    }
+    void layoutGrowsWithTheFont()
+    {
+        QFETCH(double, points);
+        const QFont before = QApplication::font();
+        QFont font = before;
+        font.setPointSizeF(points);
+        QApplication::setFont(font);
+        FakePlatform rig;
+        Quorlin window(rig.platform());
+        QApplication::setFont(before);
+        const auto* caption = window.findChild<QLabel*>("Label2");
+        const double perPixel = 1440.0 / window.screen()->logicalDotsPerInchX();
+        QVERIFY(caption->width() >= qRound(1320 * points / 9 / perPixel));
+        QVERIFY(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->width());
+        const QLineEdit* text = label(window, 0);
+        QVERIFY(text->fontMetrics().horizontalAdvance(text->text()) < text->width());
+        // File, Com and Help on one line of the bar.
+        QVERIFY(window.menuBar()->sizeHint().width() <= window.width());
+    }
+
+    void labelTextReadableOnADarkTheme()
+    {
+        const QPalette before = QApplication::palette();
+        QPalette dark = before;
+        dark.setColor(QPalette::Text, Qt::white);
+        QApplication::setPalette(dark);
+        FakePlatform rig;
+        Quorlin window(rig.platform());
+        QApplication::setPalette(before);
+        const QPalette colours = label(window, 0)->palette();
+        QVERIFY(ReadableText::contrast(colours.color(QPalette::Text),
+                                       colours.color(QPalette::Base)) >= 4.5);
+    }
+
+    void lampsInWholePixelBlocksAtTwiceTheSize()
+    {
+        FakePlatform rig;
+        Quorlin window(rig.platform());
+        auto* lamp = window.findChild<LampBox*>("Picture2_0");
+        QVERIFY(lamp);
+        lamp->resize(2 * LampBox::BoxSize, 2 * LampBox::BoxSize);
+        const QImage shown = lamp->grab().toImage();
+        const QImage image = lamp->pixmap().toImage();
+        for (int y = 0; y < 15; ++y) {
+            for (int x = 0; x < 15; ++x) {
+                if (qAlpha(image.pixel(x, y)) != 255)
+                    continue;
+                for (const QPoint block : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
+                    QCOMPARE(shown.pixel(QPoint(2 * x, 2 * y) + block), image.pixel(x, y));
+            }
+        }
     }
 
     void initialState()
