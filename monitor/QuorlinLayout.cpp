@@ -6,6 +6,7 @@
 #include "monitor/Quorlin.h"
 #include "platform/desktop/ScreenTwips.h"
 #include "platform/serial/InputLine.h"
+#include "settings/SettingsSchema.h"
 
 #include <limits>
 #include <QAction>
@@ -34,7 +35,7 @@ void Quorlin::createControls()
                             QStringLiteral("Text3")};
     const std::array<QLineEdit**, 3> boxes{&Text1, &Text2, &Text3};
     for (int row = 0; row < 3; ++row) {
-        auto* text = new QLineEdit(QStringLiteral("Status Pin %1").arg(row + 1), client);
+        auto* text = new QLineEdit(SettingsSchema::defaultLabel(row), client);
         text->setObjectName(names[row]);
         // A label may be of any length: the box's default limit would cut a
         // long stored label, and the cut text would be saved at exit.
@@ -60,7 +61,7 @@ void Quorlin::createControls()
         Picture2[i]->standFor(InputLines[i].name, *Picture1[i]);
     }
 
-    Label2 = new QLabel(QStringLiteral("Always On Top"), client);
+    Label2 = new QLabel(tr("Always On Top"), client);
     Label2->setObjectName(QStringLiteral("Label2"));
     // Wider than the text boxes above it (1215 twips): the desktops' default
     // fonts need the room up to the check box to show the whole caption.
@@ -87,26 +88,25 @@ void Quorlin::createMenus()
         return action;
     };
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuExit = item(mnuFile, QStringLiteral("mnuExit"), QStringLiteral("&Exit"));
+    mnuExit = item(mnuFile, QStringLiteral("mnuExit"), tr("&Exit"));
 
-    mnuCom = menuBar()->addMenu(QStringLiteral("&Com"));
+    mnuCom = menuBar()->addMenu(tr("&Com"));
     mnuCom->setObjectName(QStringLiteral("mnuCom"));
     mnuCom->setToolTipsVisible(true);
     for (int k = 1; k <= PortCount; ++k) {
-        QAction* port =
-            item(mnuCom, QStringLiteral("mnuCom%1").arg(k), QStringLiteral("&Com%1").arg(k));
+        QAction* port = item(mnuCom, QStringLiteral("mnuCom%1").arg(k), tr("&Com%1").arg(k));
         port->setCheckable(true);
         mnuComItem[k - 1] = port;
     }
     mnuCom->addSeparator();
-    mnuPorts = item(mnuCom, QStringLiteral("mnuPorts"), QStringLiteral("&Ports…"));
+    mnuPorts = item(mnuCom, QStringLiteral("mnuPorts"), tr("&Ports…"));
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuIndex = item(mnuHelp, QStringLiteral("mnuIndex"), QStringLiteral("&Index"));
-    mnuAbout = item(mnuHelp, QStringLiteral("mnuAbout"), QStringLiteral("&About"));
+    mnuIndex = item(mnuHelp, QStringLiteral("mnuIndex"), tr("&Index"));
+    mnuAbout = item(mnuHelp, QStringLiteral("mnuAbout"), tr("&About"));
 
     // The window is as large as its client area plus the menu bar above it,
     // however many lines the bar takes at that width.
