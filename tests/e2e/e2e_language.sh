@@ -56,9 +56,8 @@ check "the label box is named" shows text "$row_label" ""
 check "the check box's caption is $on_top" shows label "$on_top" ""
 check "the first row's label is $default_label" eventually stored "Status1=$default_label"
 
-check "Quorlin has the keyboard" focus_quorlin
+focus_quorlin
 xdotool key --clearmodifiers alt+h
-check "the Help menu opens" eventually menu_shown
 for item in "${help_items[@]}"; do
     check "the Help menu shows $item" eventually shows "menu item" "$item" ""
 done
@@ -71,7 +70,7 @@ xdotool key Return
 check "the About box closes" eventually about_closed
 
 # Qt's own texts: the context menu of a text box, from the keyboard.
-check "Quorlin has the keyboard" focus_quorlin
+focus_quorlin
 xdotool key Tab
 check "the label box has the keyboard" eventually grep -qF "$(printf 'text\t%s' "$row_label")" "$store/focus"
 xdotool key Menu
@@ -79,7 +78,7 @@ xdotool key Down
 check "the label box's context menu offers $cut" eventually focused "$cut"
 xdotool key Escape
 
-check "Quorlin has the keyboard" focus_quorlin
+focus_quorlin
 xdotool key --clearmodifiers alt+c
 check "the Com menu opens" eventually menu_shown
 xdotool key "$ports_key"
