@@ -7,6 +7,7 @@
 #include "platform/ProgramLauncher.h"
 
 #include <array>
+#include <QCoreApplication>
 #include <QScopeGuard>
 #include <QtEndian>
 
@@ -33,7 +34,8 @@ SysInfoLauncher::SysInfoLauncher(Registry& registry, ProgramLauncher& programs,
 void SysInfoLauncher::StartSysInfo()
 {
     if (!startTool())
-        m_messages.show(m_messageParent, QString::fromLatin1(Unavailable));
+        m_messages.show(m_messageParent,
+                        QCoreApplication::translate("SysInfoLauncher", Unavailable));
 }
 
 bool SysInfoLauncher::startTool()

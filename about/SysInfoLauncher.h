@@ -5,6 +5,7 @@
 
 #include "platform/Registry.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <stdexcept>
 
@@ -25,7 +26,8 @@ public:
         EmptyValue() : std::runtime_error("registry value without data") {}
     };
 
-    static constexpr auto Unavailable = "System Information Is Unavailable At This Time";
+    static constexpr auto Unavailable =
+        QT_TRANSLATE_NOOP("SysInfoLauncher", "System Information Is Unavailable At This Time");
 
     // `messageParent` is the window the message belongs to.
     SysInfoLauncher(Registry& registry, ProgramLauncher& programs, MessageBox& messages,

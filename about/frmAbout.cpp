@@ -104,7 +104,7 @@ void frmAbout::createControls()
         Line1[i] = makeLine(this, Rule[i].colour);
 
     lblDescription = makeLabel(this);
-    lblDescription->setText(QString::fromLatin1(AppIdentity::Description));
+    lblDescription->setText(QCoreApplication::translate("AppIdentity", AppIdentity::Description));
     lblTitle = makeLabel(this);
     lblVersion = makeLabel(this);
 
@@ -148,8 +148,8 @@ void frmAbout::connectHandlers()
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + AppIdentity::title());
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+    setWindowTitle(tr("About %1").arg(AppIdentity::title()));
+    lblVersion->setText(tr("Version %1.%2.%3")
                             .arg(AppIdentity::VersionMajor)
                             .arg(AppIdentity::VersionMinor)
                             .arg(AppIdentity::VersionRevision));

@@ -3,8 +3,9 @@
 
 #include "app/CommandLine.h"
 
+#include "app/DisplayReach.h"
+
 #include <cstdio>
-#include <optional>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -13,6 +14,11 @@
 namespace {
 
 constexpr int BadArgument = 2;
+
+struct CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 // One line, prefixed with the program's name as the user typed it.
 int fail(const QString& message)
@@ -24,7 +30,7 @@ int fail(const QString& message)
 
 int badValue(const QCommandLineOption& option, const QString& value, const QString& why)
 {
-    return fail(QStringLiteral("invalid value '%1' for --%2: %3")
+    return fail(CommandLine::tr("invalid value '%1' for --%2: %3")
                     .arg(value, option.names().constFirst(), why));
 }
 
@@ -36,10 +42,10 @@ std::optional<int> readFileName(const QCommandLineParser& parser, const QCommand
     const QString value = parser.value(option);
     const QFileInfo info(value);
     if (value.isEmpty() || info.isDir())
-        return badValue(option, value, QStringLiteral("a file name is expected"));
+        return badValue(option, value, CommandLine::tr("a file name is expected"));
     if (!info.dir().exists())
         return badValue(option, value,
-                        QStringLiteral("the folder %1 does not exist").arg(info.path()));
+                        CommandLine::tr("the folder %1 does not exist").arg(info.path()));
     file = info.absoluteFilePath();
     return std::nullopt;
 }
@@ -64,82 +70,80 @@ std::optional<int> readLevel(const QCommandLineParser& parser, const QCommandLin
         return std::nullopt;
     const QString value = parser.value(option);
     if (value != QLatin1String("on") && value != QLatin1String("off"))
-        return badValue(option, value, QStringLiteral("on or off is expected"));
+        return badValue(option, value, CommandLine::tr("on or off is expected"));
     level = value == QLatin1String("on");
     return std::nullopt;
 }
 
-} // namespace
-
-std::variant<StartOptions, int> readCommandLine(int& argc, char* argv[])
+// The options this program takes, read from the application's arguments.
+class Options
 {
-    // A core application reads the arguments as the platform hands them over
-    // and names the program in the help, without connecting to a display.
-    const QCoreApplication arguments(argc, argv);
+public:
+    Options()
+    {
+        parser.setApplicationDescription(
+            CommandLine::tr("Shows the handshake input lines of a serial port as lamps."));
+        // "-reverse" is one of Qt's options, not -r -e -v (--version) ...
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOption(port);
+        parser.addOption(settings);
+        parser.addOption(log);
+        parser.addOption(pollOnly);
+        parser.addOption(dtr);
+        parser.addOption(rts);
+        parser.addOption(pulse);
+        parsed = parser.parse(QCoreApplication::arguments());
+    }
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Shows the handshake input lines of a serial port as lamps."));
-    // Not addHelpOption(): its --help-all lists Qt's own options, which this
-    // command line is read before and does not take.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays this help."));
-    parser.addOption(help);
-    parser.addVersionOption();
-    const QCommandLineOption port(QStringLiteral("port"),
-                                  QStringLiteral("Starts on Com <N> (1 to 9) and keeps it."),
-                                  QStringLiteral("N"));
-    const QCommandLineOption settings(
+    bool asks(const char* name) const { return parser.isSet(QString::fromLatin1(name)); }
+
+    std::variant<StartOptions, int> startOptions() const;
+
+    const QCommandLineOption port{QStringLiteral("port"),
+                                  CommandLine::tr("Starts on Com <N> (1 to 9) and keeps it."),
+                                  QStringLiteral("N")};
+    const QCommandLineOption settings{
         QStringLiteral("settings"),
-        QStringLiteral("Keeps the settings in <file> instead of the per-user file."),
-        QStringLiteral("file"));
-    const QCommandLineOption log(
+        CommandLine::tr("Keeps the settings in <file> instead of the per-user file."),
+        CommandLine::tr("file")};
+    const QCommandLineOption log{
         QStringLiteral("log"),
-        QStringLiteral("Appends each change of the lines to <file> (- for standard output)."),
-        QStringLiteral("file"));
-    const QCommandLineOption pollOnly(
+        CommandLine::tr("Appends each change of the lines to <file> (- for standard output)."),
+        CommandLine::tr("file")};
+    const QCommandLineOption pollOnly{
         QStringLiteral("poll-only"),
-        QStringLiteral("Reads the lines ten times a second only, not also as they change."));
-    const QCommandLineOption dtr(
+        CommandLine::tr("Reads the lines ten times a second only, not also as they change.")};
+    const QCommandLineOption dtr{
         QStringLiteral("dtr"),
-        QStringLiteral("Opens every port with DTR <on> or off in this run, not stored."),
-        QStringLiteral("on|off"));
-    const QCommandLineOption rts(
+        CommandLine::tr("Opens every port with DTR <on> or off in this run, not stored."),
+        QStringLiteral("on|off")};
+    const QCommandLineOption rts{
         QStringLiteral("rts"),
-        QStringLiteral("Opens every port with RTS <on> or off in this run, not stored."),
-        QStringLiteral("on|off"));
-    const QCommandLineOption pulse(
+        CommandLine::tr("Opens every port with RTS <on> or off in this run, not stored."),
+        QStringLiteral("on|off")};
+    const QCommandLineOption pulse{
         QStringLiteral("pulse"),
-        QStringLiteral("Pulse DTR and Pulse RTS last <MS> milliseconds (1 to 10000; 100)."),
-        QStringLiteral("MS"));
-    parser.addOption(port);
-    parser.addOption(settings);
-    parser.addOption(log);
-    parser.addOption(pollOnly);
-    parser.addOption(dtr);
-    parser.addOption(rts);
-    parser.addOption(pulse);
+        CommandLine::tr("Pulse DTR and Pulse RTS last <MS> milliseconds (1 to 10000; 100)."),
+        QStringLiteral("MS")};
+    QCommandLineParser parser;
+    bool parsed = false;
+};
 
-    if (!parser.parse(QCoreApplication::arguments()))
+std::variant<StartOptions, int> Options::startOptions() const
+{
+    if (!parsed)
         return fail(parser.errorText());
-    if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
-                    qPrintable(QCoreApplication::applicationVersion()));
-        return 0;
-    }
     if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("unexpected argument '%1'")
+        return fail(CommandLine::tr("unexpected argument '%1'")
                         .arg(parser.positionalArguments().constFirst()));
 
     StartOptions options;
     if (parser.isSet(port)) {
         int n = 0;
         if (const auto status = readNumber(
-                parser, port, 1, 9, QStringLiteral("a port number from 1 to 9 is expected"), n))
+                parser, port, 1, 9, CommandLine::tr("a port number from 1 to 9 is expected"), n))
             return *status;
         options.port = n;
     }
@@ -161,11 +165,49 @@ std::variant<StartOptions, int> readCommandLine(int& argc, char* argv[])
     }
     if (parser.isSet(pulse)) {
         int ms = 0;
-        if (const auto status =
-                readNumber(parser, pulse, 1, 10000,
-                           QStringLiteral("a length from 1 to 10000 milliseconds is expected"), ms))
+        if (const auto status = readNumber(
+                parser, pulse, 1, 10000,
+                CommandLine::tr("a length from 1 to 10000 milliseconds is expected"), ms))
             return *status;
         options.pulseLength = std::chrono::milliseconds(ms);
     }
     return options;
+}
+
+} // namespace
+
+std::optional<int> answerBeforeDisplay()
+{
+    const Options options;
+    if (options.asks("help")) {
+        std::fputs(qPrintable(options.parser.helpText()), stdout);
+        return 0;
+    }
+    if (options.asks("version")) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        return 0;
+    }
+    const bool reachable = displayMayBeReached(QCoreApplication::arguments());
+    if (options.asks("help-all")) {
+        // Qt's options are listed by its application object, which can be
+        // made without a display on the offscreen platform.
+        if (!reachable)
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::nullopt;
+    }
+    if (!options.parsed && reachable)
+        return std::nullopt;
+    const auto read = options.startOptions();
+    if (const int* status = std::get_if<int>(&read))
+        return *status;
+    return std::nullopt;
+}
+
+std::variant<StartOptions, int> readCommandLine()
+{
+    Options options;
+    if (options.parsed && options.asks("help-all"))
+        options.parser.process(*QCoreApplication::instance()); // prints and exits
+    return options.startOptions();
 }

@@ -21,8 +21,18 @@ struct StartOptions
     std::optional<std::chrono::milliseconds> pulseLength; // --pulse MS, 1 to 10000
 };
 
-// Reads the command line before anything opens a display, so that --help,
-// --version and mistakes are answered over ssh and in scripts too. Gives the
-// options to start with, or the status to exit with at once: 0 after the
-// help or the version, 2 after a bad argument, told on stderr in one line.
-std::variant<StartOptions, int> readCommandLine(int& argc, char* argv[]);
+// The command line is read twice, from QCoreApplication::arguments(). Both
+// readings tell a bad argument on stderr in one line and give status 2.
+
+// First with a core application, before anything opens a display, so that
+// --help, --version and mistakes are answered over ssh and in scripts too:
+// the status to exit with at once (0 after the help or the version), or
+// nothing when the run goes on. Options it does not know are left to the
+// application object, as they may be Qt's own (-style, -platform, -reverse),
+// unless no display can be reached, where Qt could not start to take them.
+std::optional<int> answerBeforeDisplay();
+
+// Then once the application object has taken Qt's options: the options to
+// start with, or the status to exit with at once. --help-all, which lists
+// Qt's options too, is answered here.
+std::variant<StartOptions, int> readCommandLine();

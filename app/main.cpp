@@ -3,6 +3,7 @@
 
 #include "app/CommandLine.h"
 #include "app/TerminationSignals.h"
+#include "app/Translations.h"
 #include "AppIdentity.h"
 #include "help/HelpIndex.h"
 #include "monitor/LineLog.h"
@@ -30,12 +31,22 @@ int main(int argc, char* argv[])
                                             .arg(AppIdentity::VersionMinor)
                                             .arg(AppIdentity::VersionRevision));
     QApplication::setDesktopFileName(QString::fromLatin1(AppIdentity::DesktopId));
-    const auto commandLine = readCommandLine(argc, argv);
+    {
+        const QCoreApplication arguments(argc, argv);
+        const Translations translations;
+        if (const auto status = answerBeforeDisplay())
+            return *status;
+    }
+
+    // Made before the rest of the command line is read, so that it takes
+    // Qt's own options (-style, -platform, -reverse, ...) out of it.
+    QApplication app(argc, argv);
+    const Translations translations;
+    const auto commandLine = readCommandLine();
     if (const int* exitStatus = std::get_if<int>(&commandLine))
         return *exitStatus;
     const auto& options = std::get<StartOptions>(commandLine);
 
-    QApplication app(argc, argv);
     QSettingsStore store =
         options.settingsFile.isEmpty() ? QSettingsStore() : QSettingsStore(options.settingsFile);
     const PortMap ports(store);

@@ -7,6 +7,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -25,13 +26,15 @@ void showHelpFile(const QString& helpFile, HelpViewer& viewer, MessageBox& messa
     // all, which would leave the user guessing.
     if (!QFileInfo(helpFile).isFile()) {
         messages.show(parent,
-                      QStringLiteral("The help file %1 is missing. Reinstall %2 to restore it.")
+                      QCoreApplication::translate(
+                          "HelpIndex", "The help file %1 is missing. Reinstall %2 to restore it.")
                           .arg(shownPath, AppIdentity::title()));
         return;
     }
     if (!viewer.showContents(helpFile))
         messages.show(parent,
-                      QStringLiteral("No program could be started to show the help file %1. "
-                                     "Install a web browser, or open the file in one yourself.")
+                      QCoreApplication::translate(
+                          "HelpIndex", "No program could be started to show the help file %1. "
+                                       "Install a web browser, or open the file in one yourself.")
                           .arg(shownPath));
 }

@@ -51,7 +51,6 @@ void LineLog::append(const QString& text)
 void LineLog::tellFailure(const QString& reason)
 {
     emit failed(
-        QStringLiteral("The log could not be written to %1: %2")
-            .arg(m_fileName == QLatin1String("-") ? QStringLiteral("standard output") : m_fileName,
-                 reason));
+        tr("The log could not be written to %1: %2")
+            .arg(m_fileName == QLatin1String("-") ? tr("standard output") : m_fileName, reason));
 }

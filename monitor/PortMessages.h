@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // What the main window says about its port, named by its number as text.
@@ -10,14 +11,16 @@ namespace PortMessages {
 
 inline QString notAvailable(const QString& port)
 {
-    return QStringLiteral("COM ") + port +
-           QStringLiteral(": not available. Check for correct Com Port.");
+    return QCoreApplication::translate("PortMessages",
+                                       "COM %1: not available. Check for correct Com Port.")
+        .arg(port);
 }
 
 inline QString linesUnreadable(const QString& port)
 {
-    return QStringLiteral("COM ") + port +
-           QStringLiteral(": the port opened but cannot report its handshake lines.");
+    return QCoreApplication::translate(
+               "PortMessages", "COM %1: the port opened but cannot report its handshake lines.")
+        .arg(port);
 }
 
 } // namespace PortMessages

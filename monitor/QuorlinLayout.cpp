@@ -7,6 +7,7 @@
 #include "platform/desktop/LayoutTwips.h"
 #include "platform/desktop/ReadableText.h"
 #include "platform/serial/InputLine.h"
+#include "settings/SettingsSchema.h"
 
 #include <limits>
 #include <QAction>
@@ -45,7 +46,7 @@ void Quorlin::createControls()
                             QStringLiteral("Text3")};
     const std::array<QLineEdit**, 3> boxes{&Text1, &Text2, &Text3};
     for (int row = 0; row < 3; ++row) {
-        auto* text = new QLineEdit(QStringLiteral("Status Pin %1").arg(row + 1), client);
+        auto* text = new QLineEdit(SettingsSchema::defaultLabel(row), client);
         text->setObjectName(names[row]);
         // A label may be of any length: the box's default limit would cut a
         // long stored label, and the cut text would be saved at exit.
@@ -72,7 +73,7 @@ void Quorlin::createControls()
         Picture2[i]->standFor(InputLines[i].name, *Picture1[i]);
     }
 
-    Label2 = new QLabel(QStringLiteral("Always On Top"), client);
+    Label2 = new QLabel(tr("Always On Top"), client);
     Label2->setObjectName(QStringLiteral("Label2"));
 
     // The box is narrower than its caption, which therefore never shows;
@@ -95,21 +96,20 @@ void Quorlin::createMenus()
         return action;
     };
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuExit = item(mnuFile, QStringLiteral("mnuExit"), QStringLiteral("&Exit"));
+    mnuExit = item(mnuFile, QStringLiteral("mnuExit"), tr("&Exit"));
 
-    mnuCom = menuBar()->addMenu(QStringLiteral("&Com"));
+    mnuCom = menuBar()->addMenu(tr("&Com"));
     mnuCom->setObjectName(QStringLiteral("mnuCom"));
     mnuCom->setToolTipsVisible(true);
     for (int k = 1; k <= PortCount; ++k) {
-        QAction* port =
-            item(mnuCom, QStringLiteral("mnuCom%1").arg(k), QStringLiteral("&Com%1").arg(k));
+        QAction* port = item(mnuCom, QStringLiteral("mnuCom%1").arg(k), tr("&Com%1").arg(k));
         port->setCheckable(true);
         mnuComItem[k - 1] = port;
     }
     mnuCom->addSeparator();
-    mnuPorts = item(mnuCom, QStringLiteral("mnuPorts"), QStringLiteral("&Ports…"));
+    mnuPorts = item(mnuCom, QStringLiteral("mnuPorts"), tr("&Ports…"));
     mnuCom->addSeparator();
     mnuDTR = item(mnuCom, QStringLiteral("mnuDTR"), tr("&DTR"));
     mnuRTS = item(mnuCom, QStringLiteral("mnuRTS"), tr("&RTS"));
@@ -119,10 +119,10 @@ void Quorlin::createMenus()
     mnuPulseRTS = item(mnuCom, QStringLiteral("mnuPulseRTS"), tr("Pulse RT&S"));
     mnuSendBreak = item(mnuCom, QStringLiteral("mnuSendBreak"), tr("Send &Break"));
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuIndex = item(mnuHelp, QStringLiteral("mnuIndex"), QStringLiteral("&Index"));
-    mnuAbout = item(mnuHelp, QStringLiteral("mnuAbout"), QStringLiteral("&About"));
+    mnuIndex = item(mnuHelp, QStringLiteral("mnuIndex"), tr("&Index"));
+    mnuAbout = item(mnuHelp, QStringLiteral("mnuAbout"), tr("&About"));
 }
 
 void Quorlin::layOutControls()

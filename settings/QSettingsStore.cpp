@@ -136,7 +136,7 @@ void QSettingsStore::save(const QString& name, const std::optional<QString>& val
         }
     }
     m_unsaved.insert(name, value);
-    failToSave(QStringLiteral("The settings could not be saved to %1: %2")
+    failToSave(tr("The settings could not be saved to %1: %2")
                    .arg(shownPath(fileName()), m_settings ? whyUnwritable() : m_refusal));
 }
 
@@ -154,13 +154,13 @@ QString QSettingsStore::whyUnwritable() const
     const QFileInfo file(path);
     const QFileInfo folder(file.path());
     if (folder.exists() && !folder.isDir())
-        return QStringLiteral("%1 is not a folder").arg(shownPath(folder.filePath()));
+        return tr("%1 is not a folder").arg(shownPath(folder.filePath()));
     if (file.exists() && !file.isWritable())
-        return QStringLiteral("the file is read-only");
+        return tr("the file is read-only");
     // Trying the same kind of write, to a file that is never committed, tells the rest.
     QSaveFile probe(path);
     if (!probe.open(QIODevice::WriteOnly))
         return probe.errorString();
     probe.cancelWriting();
-    return QStringLiteral("the file could not be written");
+    return tr("the file could not be written");
 }

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <optional>
+#include <QCoreApplication>
 #include <QMap>
 #include <QSettings>
 
@@ -17,6 +18,8 @@
 // memory, and each write fails as a write to a read-only file does.
 class QSettingsStore : public SettingsStore
 {
+    Q_DECLARE_TR_FUNCTIONS(QSettingsStore)
+
 public:
     QSettingsStore();
     // An INI file of the user's choosing instead, created at the first write.

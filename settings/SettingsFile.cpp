@@ -3,6 +3,7 @@
 
 #include "settings/SettingsFile.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace SettingsFile {
@@ -29,16 +30,16 @@ QString refusal(const QString& path)
     case Node::Kind::Missing:
         return {};
     case Node::Kind::Folder:
-        return QStringLiteral("it is a folder");
+        return QCoreApplication::translate("SettingsFile", "it is a folder");
     case Node::Kind::Other:
-        return QStringLiteral("it is not a regular file");
+        return QCoreApplication::translate("SettingsFile", "it is not a regular file");
     case Node::Kind::Regular:
         break;
     }
     if (node.size > MaxSize)
-        return QStringLiteral("it is larger than 1 MiB");
+        return QCoreApplication::translate("SettingsFile", "it is larger than 1 MiB");
     if (!isText(node.content))
-        return QStringLiteral("it is not UTF-8 text");
+        return QCoreApplication::translate("SettingsFile", "it is not UTF-8 text");
     return {};
 }
 

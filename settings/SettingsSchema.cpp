@@ -5,6 +5,8 @@
 
 #include "settings/NumberText.h"
 
+#include <QCoreApplication>
+
 namespace SettingsSchema {
 
 QString keyName(Key key)
@@ -38,15 +40,20 @@ QString defaultValue(Key key, double leftTwips, double topTwips)
     case Key::OnTop:
         return QStringLiteral("0");
     case Key::Status1:
-        return QStringLiteral("Status Pin 1");
+        return defaultLabel(0);
     case Key::Status2:
-        return QStringLiteral("Status Pin 2");
+        return defaultLabel(1);
     case Key::Status3:
-        return QStringLiteral("Status Pin 3");
+        return defaultLabel(2);
     case Key::ComPort:
         return QStringLiteral("1");
     }
     Q_UNREACHABLE();
+}
+
+QString defaultLabel(int row)
+{
+    return QCoreApplication::translate("SettingsSchema", "Status Pin %1").arg(row + 1);
 }
 
 void seed(SettingsStore& store, double leftTwips, double topTwips)

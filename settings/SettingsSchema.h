@@ -34,6 +34,8 @@ QString keyName(Key key);
 // The value written when the key reads empty. The position keys default to
 // where the window is now, in twips, so seeding leaves the window in place.
 QString defaultValue(Key key, double leftTwips, double topTwips);
+// The label of pin row 0, 1 or 2 until the user renames it, in the user's language.
+QString defaultLabel(int row);
 
 // Writes the default of every key that reads exactly empty, in seeding order.
 // A value of blanks is not empty and is left alone.

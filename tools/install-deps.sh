@@ -8,6 +8,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config libxcb1-dev
     qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n locales
     xvfb xauth openbox xdotool wmctrl x11-utils imagemagick fonts-dejavu-core
     desktop-file-utils appstream
     dpkg-dev file lintian
@@ -16,15 +17,25 @@ packages=(
     libtelnet-dev libudev-dev python3-serial strace
 )
 
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+# The German end-to-end test runs in de_DE.UTF-8, which a minimal system lacks.
+german_locale() {
+    locale -a 2>/dev/null | grep -qix 'de_DE.utf-\?8' ||
+        "${sudo[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
+}
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+    german_locale
+    exit 0
+fi
 
 echo "Installing: ${missing[*]}"
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
 "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+german_locale

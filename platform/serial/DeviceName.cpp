@@ -5,6 +5,7 @@
 
 #include "platform/serial/rfc2217/Rfc2217Address.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace DeviceName {
@@ -24,8 +25,9 @@ bool isAcceptable(const QString& name)
 
 QString acceptedKinds()
 {
-    return QStringLiteral("a device path such as /dev/ttyUSB0, %1, or a port server "
-                          "as rfc2217://HOST:PORT")
+    return QCoreApplication::translate("DeviceName",
+                                       "a device path such as /dev/ttyUSB0, %1, or a port server "
+                                       "as rfc2217://HOST:PORT")
         .arg(Loopback);
 }
 

@@ -21,6 +21,7 @@ private slots:
         const QString missingFolder = QDir::tempPath() + "/quorlin-no-such-folder/side.conf";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "--settings <file>";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "Quorlin 1.0.0\n";
+        QTest::newRow("help with Qt's options") << QStringList{"--help-all"} << 0 << "--reverse";
         QTest::newRow("port 0") << QStringList{"--port", "0"} << 2
                                 << "invalid value '0' for --port";
         QTest::newRow("port 10") << QStringList{"--port=10"} << 2
@@ -65,6 +66,8 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(name);
+        const QTemporaryDir runtime; // where Qt's platform, made for --help-all, looks
+        environment.insert("XDG_RUNTIME_DIR", runtime.path());
         QProcess quorlin;
         quorlin.setProcessEnvironment(environment);
         quorlin.start(QUORLIN_EXECUTABLE, arguments);
@@ -82,6 +85,35 @@ private slots:
             QCOMPARE(err.count('\n'), 1);
             QCOMPARE(out, QString());
         }
+    }
+
+    void takesQtsOwnOptions_data()
+    {
+        QTest::addColumn<QStringList>("qtOptions");
+        QTest::newRow("style") << QStringList{"-style", "fusion"};
+        QTest::newRow("reverse") << QStringList{"-reverse"};
+        QTest::newRow("window geometry") << QStringList{"-qwindowgeometry", "200x100+10+10"};
+        QTest::newRow("platform") << QStringList{"-platform", "offscreen"};
+    }
+    void takesQtsOwnOptions()
+    {
+        QFETCH(QStringList, qtOptions);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString side = folder.filePath("side.conf");
+        TestSettingsFile::write(side, "[Ports]\nCom3=loop://\n");
+
+        QProcess quorlin;
+        quorlin.start(QUORLIN_EXECUTABLE,
+                      qtOptions + QStringList{"--settings", side, "--port", "3"});
+        QVERIFY(quorlin.waitForStarted());
+        // Running far enough to seed the labels: the options were taken, not refused.
+        QTRY_VERIFY_WITH_TIMEOUT(TestSettingsFile::read(side).contains("Status3=Status Pin 3") ||
+                                     quorlin.state() == QProcess::NotRunning,
+                                 10000);
+        QVERIFY2(quorlin.state() == QProcess::Running, quorlin.readAllStandardError().constData());
+        quorlin.kill();
+        QVERIFY(quorlin.waitForFinished());
     }
 
     void settingsFileReplacesThePerUserFile()

@@ -17,6 +17,11 @@ not_on_top() { ! on_top; }
 
 # First start: the store is seeded and the loop-back plug lights all three rows.
 start_quorlin "$quorlin"
+# Docks tie a window to its launcher by the window's class.
+entry=$(dirname "$0")/../../resources/desktop/io.github.quorlin.Quorlin.desktop
+window_class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
+check "the window's class is the desktop entry's StartupWMClass" \
+    grep -qx "StartupWMClass=$window_class" "$entry"
 check "all three rows turn green" eventually three_green
 for key in Position-Left Position-Top OnTop Status1 Status2 Status3 ComPort; do
     check "$key is seeded" grep -q "^$key=" "$conf"

@@ -27,6 +27,21 @@ menu_shown() {
     done
     return 1
 }
+# Opens Quorlin's menu with access key $1 (Alt+$1) and waits until it shows.
+# A key that arrives while Qt is still taking the window's activation in is
+# lost, so the key is sent again, after Escape, until the menu shows.
+open_menu() {
+    local _ __
+    for _ in 1 2 3 4 5; do
+        focus_quorlin && xdotool key --clearmodifiers "alt+$1" || return 1
+        for __ in $(seq 30); do
+            menu_shown && return 0
+            sleep 0.1
+        done
+        xdotool key Escape
+    done
+    return 1
+}
 # Quorlin's windows on the screen: its main window, and a message box over it.
 quorlin_windows() { xdotool search --onlyvisible --name '^Quorlin$' | wc -l; }
 one_message() { [ "$(quorlin_windows)" = 2 ]; }

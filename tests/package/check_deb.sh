@@ -23,6 +23,8 @@ check "named quorlin_<version>_<arch>.deb" \
 check "depends on the Qt serial-port library" grep -q 'libqt6serialport6' <<<"$(field Depends)"
 check "in section comm" test "$(field Section)" = comm
 check "names a maintainer" grep -q '<.*@.*>' <<<"$(field Maintainer)"
+check "names its home page" grep -q '^https://' <<<"$(field Homepage)"
+check "recommends xdg-utils, which opens the help" grep -qw xdg-utils <<<"$(field Recommends)"
 check "has a short and a long description" test "$(field Description | wc -l)" -gt 2
 
 contents=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
