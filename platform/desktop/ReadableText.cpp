@@ -23,7 +23,11 @@ double luminance(const QColor& colour)
 
 double contrast(const QColor& a, const QColor& b)
 {
-    const auto [darker, lighter] = std::minmax(luminance(a), luminance(b));
+    // By value: std::minmax of two temporaries would hand back dangling references.
+    const double first = luminance(a);
+    const double second = luminance(b);
+    const double darker = std::min(first, second);
+    const double lighter = std::max(first, second);
     return (lighter + 0.05) / (darker + 0.05);
 }
 
