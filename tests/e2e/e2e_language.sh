@@ -47,6 +47,8 @@ start_quorlin "$quorlin"
 tree() { "$harness/accessible_tree.py" Quorlin; }
 shows() { grep -qxF "$(printf '%s\t%s\t%s' "$@")" <<<"$(tree)"; }
 about_closed() { ! shows dialog "$about" ""; }
+# A push button's role is "push button" in older AT-SPI, "button" in newer.
+shows_button() { shows "push button" "$1" "" || shows button "$1" ""; }
 focused() { grep -qF "$(printf 'menu item\t%s' "$1")" "$store/focus"; }
 
 for menu in "${menus[@]}"; do
@@ -64,7 +66,7 @@ xdotool key "$about_key"
 check "the About box is $about" eventually shows dialog "$about" ""
 check "it tells the version" shows label "$version" ""
 check "it tells what Quorlin does" shows label "$description" ""
-check "its button is $sys_info" shows "push button" "$sys_info" ""
+check "its button is $sys_info" shows_button "$sys_info"
 xdotool key Return
 check "the About box closes" eventually about_closed
 
@@ -80,7 +82,7 @@ xdotool key Escape
 check "the Com menu opens" open_menu c
 xdotool key "$ports_key"
 check "the Ports dialog is $ports" eventually shows dialog "$ports" ""
-check "it offers $cancel" shows "push button" "$cancel" ""
+check "it offers $cancel" shows_button "$cancel"
 xdotool key --clearmodifiers alt+1 ctrl+a
 xdotool type --delay 20 nonsense
 xdotool key Return
