@@ -45,13 +45,13 @@ fits() {
     read -r x y w h _ < <(where "$1" "$2") || return 1
     [ "$(width_of "$3" "$text")" -le $((w - ${5:-0})) ]
 }
-# The text box $1 shows all of its text $2: the first and the last character
-# lie inside the box, and the text is no wider than the box less its frame.
+# The text box $1 shows all of its text $2: a box of its width in that style
+# does, and the first and the last character lie inside the box.
 box_shows_all() {
     local x y w h first last
     read -r x y w h first last < <(where text "$1") || return 1
     [ "$first" -ge "$x" ] && [ "$last" -le $((x + w)) ] &&
-        [ "$(width_of QLineEdit "$2")" -le $((w - 4)) ]
+        [ "$("$text_width" QLineEdit "$w" "$2" | cut -d' ' -f3)" = 1 ]
 }
 # Each menu's title lies within the bar and is as wide as its text.
 title_on_bar() {
