@@ -9,7 +9,8 @@ packages=(
     build-essential cmake ninja-build pkg-config libxcb1-dev
     qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n locales
-    xvfb xauth openbox xdotool wmctrl x11-utils imagemagick fonts-dejavu-core
+    xvfb xauth openbox xdotool wmctrl x11-utils x11-xserver-utils imagemagick fonts-dejavu-core
+    qt6ct adwaita-qt6
     desktop-file-utils appstream
     dpkg-dev file lintian
     at-spi2-core dbus-daemon python3 python3-pyatspi
