@@ -34,6 +34,13 @@ std::int64_t tickStep(double msPerPixel, int labelWidth)
     }
 }
 
+// The first multiple of `step` at `ms` or later.
+std::int64_t roundedUp(std::int64_t ms, std::int64_t step)
+{
+    // Division rounds towards zero: up for negative numbers already.
+    return (ms > 0 ? ms + step - 1 : ms) / step * step;
+}
+
 } // namespace
 
 TimelineDrawing::TimelineDrawing(const LineHistory& history, TimelineScale::Range range,
@@ -181,15 +188,18 @@ void TimelineDrawing::drawTraces(QPainter& painter, const QPalette& palette) con
 void TimelineDrawing::drawAxis(QPainter& painter, const QPalette& palette) const
 {
     const double msPerPixel = double(m_range.end - m_range.begin) / m_plot.width();
-    const bool fine = msPerPixel * m_metrics.horizontalAdvance(QStringLiteral("00:00:00")) < 2000;
-    const QString format = fine ? QStringLiteral("HH:mm:ss.zzz") : QStringLiteral("HH:mm:ss");
     const int labelWidth = m_metrics.horizontalAdvance(QStringLiteral("00:00:00.000"));
     const std::int64_t step = tickStep(msPerPixel, labelWidth);
+    const QString format =
+        step < 1000 ? QStringLiteral("HH:mm:ss.zzz") : QStringLiteral("HH:mm:ss");
     const int axis = m_plot.bottom() + m_metrics.height() / 2;
 
     painter.setPen(palette.text().color());
     painter.drawLine(m_plot.left(), axis, m_plot.right(), axis);
-    const std::int64_t firstTick = (m_range.begin / step + (m_range.begin > 0 ? 1 : 0)) * step;
+    // Ticks at round clock times: the history's milliseconds are shifted
+    // by where in a step its start fell on the clock.
+    const std::int64_t shift = m_history.clockTime(0).toMSecsSinceEpoch() % step;
+    const std::int64_t firstTick = roundedUp(m_range.begin + shift, step) - shift;
     for (std::int64_t tick = firstTick; tick <= m_range.end; tick += step) {
         const double x = xOf(tick);
         painter.drawLine(QLineF(x, axis, x, axis + m_metrics.height() / 3.0));

@@ -23,7 +23,8 @@ TimelineWindow::TimelineWindow(const LineHistory& history, TimelineView::RowLabe
     QMenu* file = menus->addMenu(tr("&File"));
     QAction* saveAs = file->addAction(tr("Save &As…"));
     saveAs->setObjectName(QStringLiteral("mnuSaveAs"));
-    saveAs->setShortcut(QKeySequence::SaveAs);
+    // Not every desktop has a key for Save As.
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QAction* close = file->addAction(tr("&Close"));
     close->setShortcut(QKeySequence::Close);
     layout->setMenuBar(menus);
