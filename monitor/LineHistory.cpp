@@ -59,10 +59,11 @@ QString LineHistory::portOf(const Change& opened) const
     return index < m_ports.size() ? m_ports[index] : QString();
 }
 
-std::size_t LineHistory::firstFrom(std::int64_t ms) const
+std::size_t LineHistory::firstFrom(std::int64_t ms, std::size_t from) const
 {
+    const auto begin = m_changes.begin() + std::ptrdiff_t(std::min(from, m_changes.size()));
     return std::size_t(
-        std::lower_bound(m_changes.begin(), m_changes.end(), ms,
+        std::lower_bound(begin, m_changes.end(), ms,
                          [](const Change& change, std::int64_t at) { return change.ms < at; }) -
         m_changes.begin());
 }

@@ -61,8 +61,8 @@ public:
     // How many of the oldest changes were dropped: the history now begins
     // with the first change kept.
     std::uint64_t dropped() const { return m_dropped; }
-    // The first change at `ms` or later, by binary search.
-    std::size_t firstFrom(std::int64_t ms) const;
+    // The first change at `ms` or later, by binary search from `from` on.
+    std::size_t firstFrom(std::int64_t ms, std::size_t from = 0) const;
     // The clock time of a moment of the history.
     QDateTime clockTime(std::int64_t ms) const { return m_startClock.addMSecs(ms); }
     // The moment of `at` in the history's milliseconds.

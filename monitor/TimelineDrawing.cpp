@@ -117,7 +117,7 @@ void TimelineDrawing::drawTraces(QPainter& painter, const QPalette& palette) con
     for (int column = 0; column < m_plot.width(); ++column) {
         const double x = m_plot.left() + column;
         const auto end = m_range.begin + std::int64_t(std::ceil((column + 1) * msPerPixel));
-        const std::size_t to = m_history.firstFrom(end);
+        const std::size_t to = m_history.firstFrom(end, from);
         if (to == 0)
             continue; // before the history begins
         // The states the column starts with, and those it passes through.
