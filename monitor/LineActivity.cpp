@@ -62,7 +62,7 @@ LineActivity::Row LineActivity::read(int line, bool on, const std::optional<Edge
     return {flashSince.has_value(), m_lines[line].total()};
 }
 
-void LineActivity::outputChanged(OutputLine line, bool on)
+void LineActivity::outputChanged(OutputLine line, bool on, Clock::time_point now)
 {
     // Before the port's first line in the log, the switch is part of it.
     if (!m_openingLogged) {
@@ -72,7 +72,7 @@ void LineActivity::outputChanged(OutputLine line, bool on)
     if (m_log)
         m_log->outputChanged(line, on);
     if (m_history)
-        m_history->lineChanged(Clock::now(), traceOf(line), on, 1);
+        m_history->lineChanged(now, traceOf(line), on, 1);
 }
 
 void LineActivity::stop(Clock::time_point now)

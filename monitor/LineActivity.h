@@ -42,7 +42,7 @@ public:
     void restart(const QString& port, const OutputLevels& outputs);
     Row read(int line, bool on, const std::optional<EdgeCounts>& counts, Clock::time_point now);
     // The program switched an output of the open port.
-    void outputChanged(OutputLine line, bool on);
+    void outputChanged(OutputLine line, bool on, Clock::time_point now);
     // The port closed, or went away.
     void stop(Clock::time_point now);
 

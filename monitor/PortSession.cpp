@@ -183,7 +183,7 @@ bool PortSession::drive(OutputLine line, bool asserted)
     const bool driven = line == OutputLine::DataTerminalReady ? m_port.setDTREnable(asserted)
                                                               : m_port.setRTSEnable(asserted);
     if (driven)
-        m_activity.outputChanged(line, asserted);
+        m_activity.outputChanged(line, asserted, LineActivity::Clock::now());
     else if (!std::exchange(m_refusalTold[indexOf(line)], true))
         emit outputRefused(line);
     return driven;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPalette>
 #include <vector>
@@ -187,6 +188,16 @@ void TimelineDrawing::drawTraces(QPainter& painter, const QPalette& palette) con
 
 void TimelineDrawing::drawAxis(QPainter& painter, const QPalette& palette) const
 {
+    // Older changes were dropped: the history begins with the first kept.
+    const std::deque<Change>& changes = m_history.changes();
+    if (m_history.dropped() > 0 && !changes.empty() && changes.front().ms >= m_range.begin) {
+        const double x = xOf(changes.front().ms);
+        painter.setPen(QPen(palette.text().color(), 1, Qt::DotLine));
+        painter.drawLine(QLineF(x, m_plot.top(), x, m_plot.bottom()));
+        painter.drawText(QPointF(x + 2, m_plot.top() + m_metrics.ascent()),
+                         QCoreApplication::translate("TimelineView", "history begins"));
+    }
+
     const double msPerPixel = double(m_range.end - m_range.begin) / m_plot.width();
     const int labelWidth = m_metrics.horizontalAdvance(QStringLiteral("00:00:00.000"));
     const std::int64_t step = tickStep(msPerPixel, labelWidth);

@@ -74,6 +74,11 @@ TimelineDrawing TimelineView::drawing() const
     return {m_history, m_scale.shown(first(), latest()), labels, rect(), fontMetrics()};
 }
 
+QSize TimelineView::minimumSizeHint() const
+{
+    return {sizeHint().width() / 3, sizeHint().height()};
+}
+
 void TimelineView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

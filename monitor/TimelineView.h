@@ -37,6 +37,8 @@ public:
     QString statesAt(std::int64_t ms) const;
 
     QSize sizeHint() const override;
+    // All six traces and the axis, however narrow.
+    QSize minimumSizeHint() const override;
 
 signals:
     // The moment under the pointer; nullopt when it left the traces.
