@@ -99,6 +99,9 @@ void Quorlin::createMenus()
 
     mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuTimeline = item(mnuFile, QStringLiteral("mnuTimeline"), tr("&Timeline…"));
+    // Only a window that keeps the history has one to show.
+    mnuTimeline->setEnabled(false);
     mnuExit = item(mnuFile, QStringLiteral("mnuExit"), tr("&Exit"));
 
     mnuCom = menuBar()->addMenu(tr("&Com"));

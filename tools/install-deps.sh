@@ -16,6 +16,7 @@ packages=(
     at-spi2-core dbus-daemon python3 python3-pyatspi
     umockdev libumockdev-dev
     libtelnet-dev libudev-dev python3-serial strace
+    sigrok-cli gtkwave
 )
 
 sudo=()
