@@ -11,7 +11,7 @@ packages=(
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n locales
     xvfb xauth openbox xdotool wmctrl x11-utils imagemagick fonts-dejavu-core
     desktop-file-utils appstream
-    dpkg-dev file lintian
+    dpkg-dev file lintian man-db
     at-spi2-core dbus-daemon python3 python3-pyatspi
     umockdev libumockdev-dev
     libtelnet-dev libudev-dev python3-serial strace
