@@ -12,7 +12,7 @@ packages=(
     xvfb xauth openbox xdotool wmctrl x11-utils x11-xserver-utils imagemagick fonts-dejavu-core
     qt6ct adwaita-qt6
     desktop-file-utils appstream
-    dpkg-dev file lintian
+    dpkg-dev file lintian man-db
     at-spi2-core dbus-daemon python3 python3-pyatspi
     umockdev libumockdev-dev
     libtelnet-dev libudev-dev python3-serial strace
