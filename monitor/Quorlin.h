@@ -14,13 +14,13 @@
 #include <QPointer>
 #include <QTimer>
 
+class ChangeLog;
 class frmAbout;
 class LampBox;
-class ChangeLog;
 class LineHistory;
-class TimelineWindow;
 class LineLog;
 class MSComm;
+class TimelineWindow;
 class QAction;
 class QCheckBox;
 class QLabel;
