@@ -28,6 +28,9 @@ public:
     // the log was renamed or deleted by log rotation: it is then closed, and
     // the next write opens the name afresh.
     bool letGoIfReplaced();
+    // False before the first write and after the file was let go, or its
+    // opening failed: the next write opens it afresh.
+    bool isOpen() const { return m_open != nullptr; }
 
     struct Outcome
     {
