@@ -12,10 +12,11 @@
 // scope "quorlin" with a wire for each line and, for each input, the pulses
 // counted since its port opened as an integer, since a pulse between two
 // reads has no time of its own. Times are milliseconds from the first
-// change, the header's date, in every file of a run: a file begun later, after
-// log rotation or once the file could be written, starts with all values
-// at the time of the last change before it. A port's opening sets the lines it found and its counts
-// to 0; its closing is a time of its own, which keeps the last states up to then.
+// change, the header's date, in every file of a run: a file begun later,
+// after log rotation or once the file could be written, starts with all
+// values at the time of the last change before it. A port's opening sets the
+// lines it found and its counts to 0; its closing is a time of its own, which
+// keeps the last states up to then.
 class VcdFormat : public ChangeFormat
 {
 public:
