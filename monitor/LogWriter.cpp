@@ -103,6 +103,13 @@ int LogWriter::write(Line line)
     }
     if (!outcome.failure.isEmpty() && m_latch.failed())
         m_failed(outcome.failure);
+    if (!m_file.isOpen()) {
+        // Let go after the failure: what the file did not take is lost with
+        // it, this line and the one cut short before it, if any.
+        const int lost = 1 + line.droppedBefore + (begun || m_unfinished.isEmpty() ? 0 : 1);
+        m_unfinished.clear();
+        return lost;
+    }
     m_unfinished = begun ? bytes.mid(outcome.written) : m_unfinished.mid(outcome.written);
     return begun ? 0 : 1 + line.droppedBefore;
 }

@@ -259,7 +259,7 @@ private slots:
     void aFileBegunAfreshStartsWithTheStatesSoFar_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("begun"); // renamed, deleted, folder, fifo
+        QTest::addColumn<QString>("begun"); // renamed, deleted, folder, fifo, reader left
         // The file after its header, "@<ms>" for the clock time.
         QTest::addColumn<QString>("expected");
         const QString vcdRotated =
@@ -274,6 +274,12 @@ private slots:
         const QString csvRecovered = "@1000,CD,off,0\n@1000,DSR,on,0\n@1000,CTS,off,0\n"
                                      "@1000,RI,off,0\n@1000,DTR,on,0\n@1000,RTS,on,0\n"
                                      "@1100,,dropped,1\n@1100,CTS,on,1\n";
+        const QString vcdReadAgain =
+            "#250\n$dumpvars\n0!\n1\"\n0#\n0$\n1%\n1&\nb0 '\nb0 (\nb1 )\nb0 *\n$end\n"
+            "$comment 1 lines dropped $end\n#300\n1!\n";
+        const QString csvReadAgain = "@1250,CD,off,0\n@1250,DSR,on,0\n@1250,CTS,off,0\n"
+                                     "@1250,RI,off,0\n@1250,DTR,on,0\n@1250,RTS,on,0\n"
+                                     "@1300,,dropped,1\n@1300,CD,on,1\n";
         for (const char* format : {"vcd", "csv"}) {
             const QString name = QStringLiteral("lines.") + QLatin1String(format);
             const bool vcd = name.endsWith(QLatin1String("vcd"));
@@ -285,6 +291,8 @@ private slots:
                 << name << "folder" << (vcd ? vcdRecovered : csvRecovered);
             QTest::addRow("%s, a FIFO read later", format)
                 << name << "fifo" << (vcd ? vcdRecovered : csvRecovered);
+            QTest::addRow("%s, a FIFO whose reader left, read again", format)
+                << name << "reader left" << (vcd ? vcdReadAgain : csvReadAgain);
         }
     }
     void aFileBegunAfreshStartsWithTheStatesSoFar()
@@ -293,42 +301,54 @@ private slots:
         QFETCH(QString, begun);
         QFETCH(QString, expected);
         QTemporaryDir folder;
-        const QString path = begun == QLatin1String("fifo")     ? makeFifo(folder)
+        const bool fifo = begun == QLatin1String("fifo") || begun == QLatin1String("reader left");
+        const QString path = fifo                               ? makeFifo(folder)
                              : begun == QLatin1String("folder") ? folder.filePath("later/" + name)
                                                                 : folder.filePath(name);
         QVERIFY(!path.isEmpty());
+        constexpr int CD = traceOf(InputLine::CarrierDetect);
         constexpr int CTS = traceOf(InputLine::ClearToSend);
         constexpr auto opened = std::uint8_t(1U << traceOf(InputLine::DataSetReady) |
                                              1U << traceOf(OutputLine::DataTerminalReady) |
                                              1U << traceOf(OutputLine::RequestToSend));
         LineHistory history(at(0));
         const QString header = changeFormatFor(name)->opening(history.clockTime(1000));
-        LogReader reader(path);
+        LogReader first(path);
+        LogReader second(path);
+        LogReader* reader = &first;
         const auto written = [&] {
-            return begun == QLatin1String("fifo") ? QString::fromUtf8(reader.received())
-                                                  : contentsOf(path);
+            return fifo ? QString::fromUtf8(reader->received()) : contentsOf(path);
         };
         ChangeLog log(path, changeFormatFor(name), history);
         const QStringList& told = toldBy(log);
 
+        if (begun == QLatin1String("reader left"))
+            QVERIFY(first.open());
         history.portOpened(at(1000), QStringLiteral("Com1"), opened);
-        if (begun == QLatin1String("renamed") || begun == QLatin1String("deleted")) {
+        if (begun == QLatin1String("folder") || begun == QLatin1String("fifo")) {
+            QTRY_COMPARE(told.size(), 1);
+            QVERIFY(fifo ? first.open() : QDir(folder.path()).mkdir(QStringLiteral("later")));
+            history.lineChanged(at(1100), CTS, true, 1);
+        } else {
             history.lineChanged(at(1100), CTS, true, 1);
             QTRY_VERIFY(written().endsWith(name.endsWith(QLatin1String(".vcd")) ? "#100\n1#\n"
                                                                                 : ",CTS,on,1\n"));
-            QVERIFY(begun == QLatin1String("deleted")
-                        ? QFile::remove(path)
-                        : QFile::rename(path, folder.filePath(name + QStringLiteral(".1"))));
+            if (fifo)
+                first.close();
+            else
+                QVERIFY(begun == QLatin1String("deleted")
+                            ? QFile::remove(path)
+                            : QFile::rename(path, folder.filePath(name + QStringLiteral(".1"))));
             history.lineChanged(at(1250), CTS, false, 3);
-        } else {
+        }
+        if (begun == QLatin1String("reader left")) {
             QTRY_COMPARE(told.size(), 1);
-            QVERIFY(begun == QLatin1String("fifo")
-                        ? reader.open()
-                        : QDir(folder.path()).mkdir(QStringLiteral("later")));
-            history.lineChanged(at(1100), CTS, true, 1);
+            reader = &second;
+            QVERIFY(second.open());
+            history.lineChanged(at(1300), CD, true, 1);
         }
 
-        for (const int ms : {1000, 1100, 1250})
+        for (const int ms : {1000, 1100, 1250, 1300})
             expected.replace(QStringLiteral("@%1").arg(ms), logTime(history.clockTime(ms)));
         QTRY_COMPARE(written(), header + QLatin1Char('\n') + expected);
     }
