@@ -4,6 +4,8 @@
 // The main window's controls and menus as they stand before any handler runs.
 #include "monitor/LampBox.h"
 #include "monitor/Quorlin.h"
+#include "monitor/UncaptionedCheckBox.h"
+#include "platform/desktop/ButtonRoom.h"
 #include "platform/desktop/LayoutTwips.h"
 #include "platform/desktop/ReadableText.h"
 #include "platform/desktop/TextBoxRoom.h"
@@ -79,7 +81,7 @@ void Quorlin::createControls()
 
     // The box is narrower than its caption, which therefore never shows;
     // Label2 beside it is what the user reads.
-    chkOnTop = new QCheckBox(QStringLiteral("Check1"), client);
+    chkOnTop = new UncaptionedCheckBox(QStringLiteral("Check1"), client);
     chkOnTop->setObjectName(QStringLiteral("chkOnTop"));
     chkOnTop->setAccessibleName(Label2->text());
 
@@ -148,6 +150,9 @@ void Quorlin::layOutControls()
     }
     place(Label2, Label2Place, Label2Place.top);
     place(chkOnTop, OnTopPlace, OnTopPlace.top);
+    // Larger where the style's indicator needs more, into the free room at
+    // its right and below: the rest of the window needs no more for it.
+    chkOnTop->resize(chkOnTop->size().expandedTo(checkIndicatorSize(*chkOnTop)));
 
     // The window is as large as its client area plus the menu bar above it,
     // however many lines the bar takes at that width.

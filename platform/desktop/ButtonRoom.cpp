@@ -3,6 +3,7 @@
 
 #include "platform/desktop/ButtonRoom.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -33,4 +34,14 @@ int pushButtonWidthFor(const QPushButton& button)
     caption.remove(QLatin1Char('&'));
     const int padding = option.rect.width() - contents.width();
     return button.fontMetrics().horizontalAdvance(caption) + padding - CaptionOnFrame;
+}
+
+QSize checkIndicatorSize(const QCheckBox& box)
+{
+    box.ensurePolished();
+    QStyleOptionButton option;
+    option.initFrom(&box);
+    const QStyle* style = box.style();
+    return {style->pixelMetric(QStyle::PM_IndicatorWidth, &option, &box),
+            style->pixelMetric(QStyle::PM_IndicatorHeight, &option, &box)};
 }
