@@ -37,6 +37,14 @@ void ActivationWatch::activate()
     QMetaObject::invokeMethod(this, &ActivationWatch::activated, Qt::QueuedConnection);
 }
 
+void ActivationWatch::returnWindowClosed()
+{
+    if (m_last == Last::Nothing || m_last == Last::Watched)
+        return;
+    m_last = Last::Watched;
+    activate();
+}
+
 void ActivationWatch::focusWindowChanged(QWindow* focused)
 {
     // No focus window: the user went to another application. What counts is

@@ -28,6 +28,14 @@ public:
 
     ActivationWatch(QWidget& window, WindowTest isReturnWindow);
 
+    // The program shows one of the windows to come back from: the window
+    // counts as left for it, whether or not the platform reports its focus.
+    void leftForReturnWindow() { m_last = Last::ReturnWindow; }
+    // That window closed. A platform that activates no window after it
+    // (weston has no activation) still brings the user back; one that does
+    // activate the window makes it no second return.
+    void returnWindowClosed();
+
 signals:
     // Queued, so that what runs on it may open modal boxes of its own.
     void activated();
