@@ -16,7 +16,7 @@ harness=$(dirname "$0")/../harness
 . "$harness/process.sh"
 
 log=$store/lines.log
-opened() { [ "$(grep -c ' opened: ' "$log" 2>/dev/null)" -ge 1 ]; }
+opened() { grep -q ' opened: ' "$log" 2>/dev/null; }
 # Where the window's frame stands, as "X Y": the window's corner less the frame.
 frame_at() {
     local corner extents
