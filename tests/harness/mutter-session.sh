@@ -12,6 +12,7 @@ command -v mutter >/dev/null || { echo "SKIP: mutter is not installed"; exit 77;
 
 tmp=$(mktemp -d)
 cleanup() {
+    [ -s "$tmp/waiter" ] && kill "$(cat "$tmp/waiter")" 2>/dev/null || true
     [ -n "${mutter_pid:-}" ] && kill "$mutter_pid" 2>/dev/null && wait "$mutter_pid" 2>/dev/null || true
     rm -rf "$tmp"
 }
@@ -21,18 +22,14 @@ export XDG_RUNTIME_DIR=$tmp/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY XAUTHORITY
 socket=quorlin-mutter
-mutter --headless --wayland --virtual-monitor 1280x1024 --wayland-display "$socket" \
-    >"$tmp/mutter.log" 2>&1 &
+# mutter starts Xwayland on a display of its choosing (mutter 48 only once a
+# client needs it) and tells the command it runs where: this one writes it
+# down and waits.
+mutter --headless --wayland --virtual-monitor 1280x1024 --wayland-display "$socket" -- \
+    sh -c 'echo $$ >"$1/waiter"; env >"$1/env.part" && mv "$1/env.part" "$1/env"; exec sleep 100000' \
+    sh "$tmp" >"$tmp/mutter.log" 2>&1 &
 mutter_pid=$!
 
-# mutter starts Xwayland on a display of its choosing, with an authority file.
-xwayland_argument() { # the Xwayland child's argument that matches $1
-    local child
-    for child in $(ps -o pid= --ppid "$mutter_pid"); do
-        tr '\0' '\n' <"/proc/$child/cmdline" 2>/dev/null | grep -x -m1 -- "$1" && return 0
-    done
-    return 1
-}
 wait_for() { # up to 30 s, for busy machines
     for _ in $(seq 600); do
         "$@" && return 0
@@ -42,10 +39,13 @@ wait_for() { # up to 30 s, for busy machines
     return 1
 }
 wm_up() {
-    DISPLAY=$(xwayland_argument ':[0-9]*') &&
-        XAUTHORITY=$(ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* 2>/dev/null | head -n 1) &&
-        [ -n "$XAUTHORITY" ] && export DISPLAY XAUTHORITY &&
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+    [ -s "$tmp/env" ] || return 1
+    DISPLAY=$(sed -n 's/^DISPLAY=//p' "$tmp/env")
+    XAUTHORITY=$(sed -n 's/^XAUTHORITY=//p' "$tmp/env")
+    # Where mutter does not pass the authority file on, it is the one it made.
+    [ -n "$XAUTHORITY" ] || XAUTHORITY=$(ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* 2>/dev/null | head -n 1)
+    export DISPLAY XAUTHORITY
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 }
 if ! wait_for test -S "$XDG_RUNTIME_DIR/$socket" || ! wait_for wm_up; then
     echo "SKIP: mutter did not start here:" && tail -n 20 "$tmp/mutter.log"

@@ -21,7 +21,10 @@ export XDG_RUNTIME_DIR=$tmp/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset DISPLAY
 socket=quorlin-weston
-weston --backend=headless-backend.so --use-pixman --socket="$socket" --idle-time=0 \
+# weston 12 and later name the renderer with --renderer (10 with --use-pixman).
+renderer=--use-pixman
+weston --help 2>&1 | grep -q -- '--renderer=' && renderer=--renderer=pixman
+weston --backend=headless-backend.so "$renderer" --socket="$socket" --idle-time=0 \
     >"$tmp/weston.log" 2>&1 &
 weston_pid=$!
 for _ in $(seq 600); do # up to 30 s, for busy machines
