@@ -12,22 +12,19 @@ harness=$(dirname "$0")/../harness
 . "$harness/checks.sh"
 . "$harness/process.sh"
 
-log=$store/lines.log
-opens() { grep -c ' opened: ' "$log" 2>/dev/null || true; }
-opens_are() { [ "$(opens)" = "$1" ]; }
 press() { "$harness/accessible_press.py" Quorlin "$@"; }
 about_shown() { grep -qP '^label\tAllows monitoring' <<<"$("$harness/accessible_tree.py" Quorlin)"; }
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 "$harness/accessible_tree.py" Quorlin >/dev/null # starts the accessibility bus, as a login does
-"$quorlin" --log "$log" &
+"$quorlin" --log "$line_log" &
 pid=$!
-check "the port opens at start" eventually opens_are 1
+check "the port opens at start" eventually openings_are 1
 check "Help, About is chosen" eventually press "menu item" About
 check "the About box shows" eventually about_shown
 check "its OK is pressed" press "push button" OK
 check "the About box closes" eventually eval '! about_shown'
-check "closing it opens the port again" eventually opens_are 2
+check "closing it opens the port again" eventually openings_are 2
 kill -TERM "$pid"
 check "Quorlin ends on SIGTERM" eventually exited
 pid=

@@ -15,8 +15,6 @@ harness=$(dirname "$0")/../harness
 . "$harness/checks.sh"
 . "$harness/process.sh"
 
-log=$store/lines.log
-opened() { grep -q ' opened: ' "$log" 2>/dev/null; }
 # Where the window's frame stands, as "X Y": the window's corner less the frame.
 frame_at() {
     local corner extents
@@ -29,7 +27,7 @@ frame_at() {
 at() { [ "$(frame_at)" = "$1" ]; }
 stored_position() { grep '^Position-' "$conf"; }
 position_changed_from() { [ "$(stored_position)" != "$1" ]; }
-start() { rm -f "$log" && start_quorlin "$quorlin" --log "$log" && eventually opened; }
+start() { rm -f "$line_log" && start_quorlin "$quorlin" --log "$line_log" && eventually openings_are 1; }
 quit() {
     wmctrl -i -c "$window"
     eventually exited && pid=
@@ -79,10 +77,10 @@ quit
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 "$harness/accessible_tree.py" Quorlin >/dev/null # starts the accessibility bus, as a login does
 before=$(stored_position)
-rm -f "$log"
-QT_QPA_PLATFORM=wayland "$quorlin" --log "$log" &
+rm -f "$line_log"
+QT_QPA_PLATFORM=wayland "$quorlin" --log "$line_log" &
 pid=$!
-check "Quorlin starts on Wayland when told to" eventually opened
+check "Quorlin starts on Wayland when told to" eventually openings_are 1
 check "it shows no X11 window" test -z "$(xdotool search --name '^Quorlin$' 2>/dev/null)"
 on_top_box() { "$harness/accessible_tree.py" --states Quorlin | grep -P '^check box\tAlways On Top\t'; }
 greyed_with_tip() { on_top_box | grep -qP '\t.*"Keep Above".*\tchecked$'; }
