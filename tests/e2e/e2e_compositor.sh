@@ -55,7 +55,7 @@ sed -i 's/^OnTop=.*/OnTop=1/' "$conf"
 start
 xmessage -name quorlin-test-other 'another program' &
 other_pid=$!
-trap 'kill $other_pid 2>/dev/null; stop_loopback_session' EXIT
+trap 'kill "$other_pid" 2>/dev/null || true; stop_loopback_session' EXIT
 other=$(timeout 20 xdotool search --sync --onlyvisible --classname quorlin-test-other | head -n 1)
 wmctrl -i -r "$other" -b add,maximized_vert,maximized_horz
 wmctrl -i -a "$other"
