@@ -46,6 +46,7 @@ protected:
 private:
     void focusWindowChanged(QWindow* focused);
     void activate();
+    bool returnWindowShown() const;
 
     enum class Last
     {
