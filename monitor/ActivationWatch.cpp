@@ -3,7 +3,6 @@
 
 #include "monitor/ActivationWatch.h"
 
-#include <algorithm>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
@@ -46,14 +45,6 @@ void ActivationWatch::returnWindowClosed()
     activate();
 }
 
-bool ActivationWatch::returnWindowShown() const
-{
-    const QWindowList windows = QGuiApplication::topLevelWindows();
-    return std::any_of(windows.begin(), windows.end(), [this](QWindow* window) {
-        return window->isVisible() && m_isReturnWindow(window);
-    });
-}
-
 void ActivationWatch::focusWindowChanged(QWindow* focused)
 {
     // No focus window: the user went to another application. What counts is
@@ -62,11 +53,6 @@ void ActivationWatch::focusWindowChanged(QWindow* focused)
         return;
 
     if (focused == m_window.windowHandle()) {
-        // A closing menu hands the focus back to the window before the box
-        // it opened is shown and takes it: while that box is up, the user
-        // has not come back yet.
-        if (returnWindowShown())
-            return;
         const bool reload = m_last == Last::Nothing || m_last == Last::ReturnWindow;
         m_last = Last::Watched;
         if (reload)

@@ -46,7 +46,6 @@ protected:
 private:
     void focusWindowChanged(QWindow* focused);
     void activate();
-    bool returnWindowShown() const;
 
     enum class Last
     {
