@@ -63,6 +63,14 @@ QWidget* makeLine(QWidget* parent, QPalette::ColorRole colour)
     return line;
 }
 
+// A caption's width as drawn, without the "&" that marks its access key.
+int captionWidth(const QPushButton& button)
+{
+    QString caption = button.text();
+    caption.remove(QLatin1Char('&'));
+    return button.fontMetrics().horizontalAdvance(caption);
+}
+
 QRect placed(const LayoutTwips& twips, const Place& at)
 {
     return twips.rect(at.left, at.top, at.width, at.height);
@@ -115,7 +123,9 @@ void frmAbout::createControls()
 
 void frmAbout::layOutControls()
 {
-    const LayoutTwips twips(*this);
+    LayoutTwips twips(*this);
+    // The button's caption is the widest text for its room.
+    twips.fitWidth(captionWidth(*cmdSysInfo), SysInfoPlace.width);
     setFixedSize(twips.rect(0, 0, ClientWidth, ClientHeight).size());
 
     const QRect iconPlace = twips.rect(240, 240, 540, 540);

@@ -110,7 +110,8 @@ public:
         CommandLine::tr("file")};
     const QCommandLineOption log{
         QStringLiteral("log"),
-        CommandLine::tr("Appends each change of the lines to <file> (- for standard output)."),
+        CommandLine::tr("Appends each change of the lines to <file> (- for standard output); "
+                        "a <file> ending in .vcd or .csv is written anew in that format."),
         CommandLine::tr("file")};
     const QCommandLineOption pollOnly{
         QStringLiteral("poll-only"),

@@ -6,6 +6,8 @@
 #include "app/Translations.h"
 #include "AppIdentity.h"
 #include "help/HelpIndex.h"
+#include "monitor/ChangeLog.h"
+#include "monitor/LineHistory.h"
 #include "monitor/LineLog.h"
 #include "monitor/Quorlin.h"
 #include "platform/desktop/DesktopHelpViewer.h"
@@ -67,8 +69,12 @@ int main(int argc, char* argv[])
     const PortMap ports(store);
     MSComm serial([&ports](int n) { return ports.deviceFor(n); }, makeSerialLine);
     serial.setWaitsForChanges(!options.pollOnly);
+    LineHistory history;
     std::optional<LineLog> log;
-    if (!options.logFile.isEmpty())
+    std::optional<ChangeLog> changeLog;
+    if (auto format = changeFormatFor(options.logFile))
+        changeLog.emplace(options.logFile, std::move(format), history);
+    else if (!options.logFile.isEmpty())
         log.emplace(options.logFile);
     QtMessageBox messages(AppIdentity::title());
     DesktopHelpViewer help;
@@ -78,8 +84,11 @@ int main(int argc, char* argv[])
     Quorlin window(Platform{store, serial, messages, help, registry, programs, presentSerialDevices,
                             helpIndexFile(QCoreApplication::applicationDirPath()),
                             windowSystemOf(QGuiApplication::platformName())});
+    window.setLineHistory(history);
     if (log)
         window.setLineLog(*log);
+    if (changeLog)
+        window.setChangeLog(*changeLog);
     if (options.dataTerminalReady)
         window.chooseLineForRun(OutputLine::DataTerminalReady, *options.dataTerminalReady);
     if (options.requestToSend)

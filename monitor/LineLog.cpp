@@ -50,7 +50,11 @@ void LineLog::append(const QString& text)
 
 void LineLog::tellFailure(const QString& reason)
 {
-    emit failed(
-        tr("The log could not be written to %1: %2")
-            .arg(m_fileName == QLatin1String("-") ? tr("standard output") : m_fileName, reason));
+    emit failed(failureMessage(m_fileName, reason));
+}
+
+QString LineLog::failureMessage(const QString& fileName, const QString& reason)
+{
+    return tr("The log could not be written to %1: %2")
+        .arg(fileName == QLatin1String("-") ? tr("standard output") : fileName, reason);
 }

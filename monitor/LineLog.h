@@ -33,6 +33,9 @@ public:
     // "<time> DTR off": an output the program switched.
     void outputChanged(OutputLine line, bool on);
 
+    // What failed() tells of `reason` for the log `fileName`.
+    static QString failureMessage(const QString& fileName, const QString& reason);
+
 signals:
     // A line did not reach the log; `message` is for the user, with the
     // system's reason. Told once, and not again until a line has reached it.

@@ -17,8 +17,9 @@ class LogFile
 {
 public:
     // "-" names standard output. Also sees to it that a pipe whose reader
-    // has gone fails the write rather than ending the program.
-    explicit LogFile(const QString& fileName);
+    // has gone fails the write rather than ending the program. A file that
+    // `replaces` empties what the name held at its first opening.
+    explicit LogFile(const QString& fileName, bool replaces = false);
     ~LogFile();
     LogFile(const LogFile&) = delete;
     LogFile& operator=(const LogFile&) = delete;
@@ -42,5 +43,6 @@ public:
 private:
     struct Open; // the system's handle on the file, while it is open
     QString m_fileName;
+    bool m_replaces = false;
     std::unique_ptr<Open> m_open;
 };

@@ -14,7 +14,9 @@ struct LogFile::Open
     QFile file;
 };
 
-LogFile::LogFile(const QString& fileName) : m_fileName(fileName) {}
+LogFile::LogFile(const QString& fileName, bool replaces)
+    : m_fileName(fileName), m_replaces(replaces)
+{}
 
 LogFile::~LogFile() = default;
 
@@ -33,11 +35,12 @@ LogFile::Outcome LogFile::write(const QByteArray& bytes, const std::function<boo
             opened = open->file.open(stdout, mode);
         } else {
             open->file.setFileName(m_fileName);
-            opened = open->file.open(mode | QIODevice::Append);
+            opened = open->file.open(mode | (m_replaces ? QIODevice::Truncate : QIODevice::Append));
         }
         if (!opened)
             return {0, open->file.errorString()};
         m_open = std::move(open);
+        m_replaces = false;
     }
     const qint64 written = m_open->file.write(bytes);
     if (written == bytes.size())

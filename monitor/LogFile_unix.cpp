@@ -38,7 +38,8 @@ struct LogFile::Open
     }
 };
 
-LogFile::LogFile(const QString& fileName) : m_fileName(fileName)
+LogFile::LogFile(const QString& fileName, bool replaces)
+    : m_fileName(fileName), m_replaces(replaces)
 {
     // The reader of a pipe may go at any time (`quorlin --log - | head -n 1`).
     ::signal(SIGPIPE, SIG_IGN);
@@ -69,13 +70,16 @@ LogFile::Outcome LogFile::write(const QByteArray& bytes, const std::function<boo
         m_open.reset(new Open{STDOUT_FILENO, false});
     } else if (!m_open) {
         // Without O_NONBLOCK, opening a FIFO that has no reader waits for one.
-        const int descriptor =
-            ::open(QFile::encodeName(m_fileName).constData(),
-                   O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+        const int descriptor = ::open(QFile::encodeName(m_fileName).constData(),
+                                      O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY |
+                                          O_CLOEXEC | (m_replaces ? O_TRUNC : 0),
+                                      0666);
         if (descriptor < 0) {
             outcome.failure = systemReason(errno);
             return outcome;
         }
+        // What it wrote before is the file's from now on.
+        m_replaces = false;
         m_open.reset(new Open{descriptor});
     }
     while (outcome.written < bytes.size()) {

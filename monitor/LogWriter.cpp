@@ -3,18 +3,18 @@
 
 #include "monitor/LogWriter.h"
 
+#include "monitor/LogTime.h"
+
 #include <utility>
 
 namespace {
 
 QByteArray stamped(const QDateTime& at, const QString& text)
 {
-    return (at.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz")) + QLatin1Char(' ') + text +
-            QLatin1Char('\n'))
-        .toUtf8();
+    return (logTime(at) + QLatin1Char(' ') + text + QLatin1Char('\n')).toUtf8();
 }
 
-QString dropped(int count)
+QString dropped(const QDateTime&, int count)
 {
     return count == 1 ? QStringLiteral("1 line dropped")
                       : QStringLiteral("%1 lines dropped").arg(count);
@@ -22,8 +22,17 @@ QString dropped(int count)
 
 } // namespace
 
-LogWriter::LogWriter(const QString& fileName, std::function<void(const QString& reason)> failed)
-    : m_file(fileName), m_failed(std::move(failed)), m_thread([this] { run(); })
+const LogWriter::Framing LogWriter::Stamped{stamped, dropped};
+
+QByteArray LogWriter::unstamped(const QDateTime&, const QString& text)
+{
+    return (text + QLatin1Char('\n')).toUtf8();
+}
+
+LogWriter::LogWriter(const QString& fileName, std::function<void(const QString& reason)> failed,
+                     const Framing& framing)
+    : m_framing(framing), m_file(fileName, framing.replaces), m_failed(std::move(failed)),
+      m_thread([this] { run(); })
 {}
 
 LogWriter::~LogWriter()
@@ -75,8 +84,10 @@ int LogWriter::write(Line line)
     }
     const QByteArray bytes =
         m_unfinished +
-        (line.droppedBefore > 0 ? stamped(line.at, dropped(line.droppedBefore)) : QByteArray()) +
-        stamped(line.at, line.text);
+        (line.droppedBefore > 0
+             ? m_framing.line(line.at, m_framing.dropped(line.at, line.droppedBefore))
+             : QByteArray()) +
+        m_framing.line(line.at, line.text);
     const LogFile::Outcome outcome = m_file.write(bytes, [this] { return givingUp(); });
     if (outcome.written == bytes.size()) {
         m_unfinished.clear();

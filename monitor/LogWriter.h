@@ -23,6 +23,21 @@
 class LogWriter
 {
 public:
+    // How lines and the count of those dropped are put in the file.
+    struct Framing
+    {
+        // The bytes of a line with `text` at `at`.
+        QByteArray (*line)(const QDateTime& at, const QString& text);
+        // The text of the line that tells `count` lines dropped before `at`.
+        QString (*dropped)(const QDateTime& at, int count);
+        // Whether a file already there is replaced rather than appended to.
+        bool replaces = false;
+    };
+    // "<time> <text>", the time local to the millisecond.
+    static const Framing Stamped;
+    // The text and a newline, for lines that carry their own time.
+    static QByteArray unstamped(const QDateTime& at, const QString& text);
+
     // The lines that may wait for a reader that does not read.
     static constexpr std::size_t Capacity = 1024;
     // At the end, how long the lines still waiting may take to be written.
@@ -30,14 +45,14 @@ public:
 
     // `failed` is called on the writer's thread with the system's reason,
     // once, and not again until a line has been written.
-    LogWriter(const QString& fileName, std::function<void(const QString& reason)> failed);
+    LogWriter(const QString& fileName, std::function<void(const QString& reason)> failed,
+              const Framing& framing = Stamped);
     // Returns once the lines waiting have been written, or ExitGrace has
     // passed while the file took none.
     ~LogWriter();
     LogWriter(const LogWriter&) = delete;
     LogWriter& operator=(const LogWriter&) = delete;
 
-    // "<time> <text>", the time local to the millisecond.
     void append(const QDateTime& at, const QString& text);
 
 private:
@@ -55,6 +70,7 @@ private:
     int write(Line line);
     bool givingUp() const;
 
+    Framing m_framing;
     LogFile m_file;
     std::function<void(const QString&)> m_failed;
 

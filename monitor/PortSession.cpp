@@ -89,6 +89,7 @@ bool PortSession::open(int portNumber)
     if (m_port.portOpen())
         m_port.setPortOpen(false);
     stopDriving();
+    m_activity.stop(LineActivity::Clock::now());
     m_port.setCommPort(portNumber);
     m_port.setOpeningLevels(openingLevels(portNumber));
     const bool opening = m_port.setPortOpen(true);
@@ -101,6 +102,7 @@ void PortSession::close()
     m_retry.stop();
     stopDriving();
     m_port.setPortOpen(false);
+    m_activity.stop(LineActivity::Clock::now());
     emit outputsChanged();
 }
 
@@ -108,6 +110,8 @@ void PortSession::end()
 {
     m_retry.stop();
     stopDriving();
+    // The port goes with the program: its last states last until now.
+    m_activity.stop(LineActivity::Clock::now());
     disconnect(&m_port, nullptr, this, nullptr);
 }
 
@@ -126,6 +130,7 @@ void PortSession::portLost()
     if (!m_port.isLost())
         return;
     stopDriving();
+    m_activity.stop(LineActivity::Clock::now());
     m_retry.start();
     emit outputsChanged();
     emit lost();
@@ -178,7 +183,7 @@ bool PortSession::drive(OutputLine line, bool asserted)
     const bool driven = line == OutputLine::DataTerminalReady ? m_port.setDTREnable(asserted)
                                                               : m_port.setRTSEnable(asserted);
     if (driven)
-        m_activity.outputChanged(line, asserted);
+        m_activity.outputChanged(line, asserted, LineActivity::Clock::now());
     else if (!std::exchange(m_refusalTold[indexOf(line)], true))
         emit outputRefused(line);
     return driven;

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 class LineChoices;
+class LineHistory;
 class LineLog;
 class MSComm;
 
@@ -47,6 +48,9 @@ public:
 
     // Records the lines' changes in `log` from the next port opened on.
     void setLog(LineLog* log) { m_activity.setLog(log); }
+    // Keeps the lines' changes, and the ports' openings and closings, in
+    // `history` from the next port opened on.
+    void setHistory(LineHistory* history) { m_activity.setHistory(history); }
     // The outputs each port opens with, and where the user's switches are
     // kept; without, every port opens with both asserted.
     void setLineChoices(LineChoices* choices) { m_choices = choices; }

@@ -6,11 +6,13 @@
 #include "about/frmAbout.h"
 #include "AppIdentity.h"
 #include "help/HelpIndex.h"
+#include "monitor/ChangeLog.h"
 #include "monitor/LampBox.h"
 #include "monitor/LineLog.h"
 #include "monitor/PortMessages.h"
 #include "monitor/PortsDialog.h"
 #include "monitor/StoredPosition.h"
+#include "monitor/TimelineWindow.h"
 #include "platform/desktop/ScreenTwips.h"
 #include "platform/desktop/WindowZOrder.h"
 #include "platform/MessageBox.h"
@@ -77,6 +79,18 @@ void Quorlin::setLineLog(LineLog& log)
     connect(&log, &LineLog::failed, this, &Quorlin::tell);
 }
 
+void Quorlin::setLineHistory(LineHistory& history)
+{
+    m_history = &history;
+    m_session.setHistory(&history);
+    mnuTimeline->setEnabled(true);
+}
+
+void Quorlin::setChangeLog(ChangeLog& log)
+{
+    connect(&log, &ChangeLog::failed, this, &Quorlin::tell);
+}
+
 void Quorlin::tell(const QString& message)
 {
     m_platform.messages.show(this, message);
@@ -93,6 +107,7 @@ void Quorlin::connectHandlers()
     connect(&m_session, &PortSession::linesUnreadable, this, &Quorlin::portLinesUnreadable);
     connect(chkOnTop, &QCheckBox::toggled, this, &Quorlin::chkOnTop_Click);
     connect(chkOnTop, &QCheckBox::clicked, this, [this] { m_onTopClicked = true; });
+    connect(mnuTimeline, &QAction::triggered, this, &Quorlin::mnuTimeline_Click);
     connect(mnuExit, &QAction::triggered, this, &Quorlin::mnuExit_Click);
     connect(mnuAbout, &QAction::triggered, this, &Quorlin::mnuAbout_Click);
     connect(mnuIndex, &QAction::triggered, this, &Quorlin::mnuIndex_Click);
@@ -308,6 +323,18 @@ void Quorlin::SetFormOnTop(QWidget& form, bool onTop)
                        Twips::toPixels(frame.height() * twipsY, twipsY));
     WindowZOrder::setWindowPos(
         form, onTop ? WindowZOrder::Band::Topmost : WindowZOrder::Band::NotTopmost, pixels);
+}
+
+void Quorlin::mnuTimeline_Click()
+{
+    if (!m_timeline) {
+        m_timeline = new TimelineWindow(
+            *m_history, [this](int row) { return labelBoxes()[std::size_t(row)]->text(); },
+            m_platform.messages, this);
+    }
+    m_timeline->show();
+    m_timeline->raise();
+    m_timeline->activateWindow();
 }
 
 void Quorlin::mnuExit_Click()

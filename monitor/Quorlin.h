@@ -15,10 +15,13 @@
 #include <QPointer>
 #include <QTimer>
 
+class ChangeLog;
 class frmAbout;
 class LampBox;
+class LineHistory;
 class LineLog;
 class MSComm;
+class TimelineWindow;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -44,6 +47,10 @@ public:
     // Records the lines' changes in `log` from the next port opened on; a
     // log that cannot be written is told as a failed save of the settings is.
     void setLineLog(LineLog& log);
+    // Keeps the lines' history from the next port opened on.
+    void setLineHistory(LineHistory& history);
+    // A log in a format of its own, told of failures as the text log is.
+    void setChangeLog(ChangeLog& log);
     // For this run, every port opens with the output so, and the choice is
     // not stored.
     void chooseLineForRun(OutputLine line, bool asserted)
@@ -75,6 +82,7 @@ private:
     // Also run at once, between ticks, when the port says its lines changed.
     void Timer1_Timer();
     void chkOnTop_Click();
+    void mnuTimeline_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
     void mnuIndex_Click();
@@ -146,6 +154,7 @@ private:
     MSComm& MSComm1;
 
     QMenu* mnuFile = nullptr;
+    QAction* mnuTimeline = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuCom = nullptr;
     std::array<QAction*, PortCount> mnuComItem{}; // mnuCom1 .. mnuCom9
@@ -162,6 +171,9 @@ private:
     QString strComPort;
 
     Platform m_platform;
+    LineHistory* m_history = nullptr;
+    // Made when first asked for, and kept.
+    TimelineWindow* m_timeline = nullptr;
     LineChoices m_lineChoices;
     ActivationWatch m_activation;
     QPointer<frmAbout> m_about;

@@ -6,6 +6,7 @@
 #include "monitor/Quorlin.h"
 #include "platform/desktop/LayoutTwips.h"
 #include "platform/desktop/ReadableText.h"
+#include "platform/desktop/TextBoxRoom.h"
 #include "platform/serial/InputLine.h"
 #include "settings/SettingsSchema.h"
 
@@ -98,6 +99,9 @@ void Quorlin::createMenus()
 
     mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuTimeline = item(mnuFile, QStringLiteral("mnuTimeline"), tr("&Timeline…"));
+    // Only a window that keeps the history has one to show.
+    mnuTimeline->setEnabled(false);
     mnuExit = item(mnuFile, QStringLiteral("mnuExit"), tr("&Exit"));
 
     mnuCom = menuBar()->addMenu(tr("&Com"));
@@ -129,6 +133,9 @@ void Quorlin::layOutControls()
 {
     LayoutTwips twips(*this);
     twips.fitWidth(Label2->fontMetrics().horizontalAdvance(Label2->text()), Label2Place.width);
+    // The default labels whole, in the style's own frame and padding.
+    for (const QLineEdit* box : labelBoxes())
+        twips.fitWidth(textBoxWidthFor(*box), TextPlace[0].width);
     // File, Com and Help on one line of the bar.
     twips.fitWidth(menuBar()->sizeHint().width(), ClientWidth);
     const auto place = [&twips](QWidget* control, const Place& at, int top) {

@@ -9,13 +9,15 @@ packages=(
     build-essential cmake ninja-build pkg-config libxcb1-dev
     qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n locales
-    xvfb xauth openbox xdotool wmctrl x11-utils imagemagick fonts-dejavu-core
+    xvfb xauth openbox xdotool wmctrl x11-utils x11-xserver-utils imagemagick fonts-dejavu-core
+    qt6ct adwaita-qt6
     desktop-file-utils appstream
-    dpkg-dev file lintian
+    dpkg-dev file lintian man-db
     at-spi2-core dbus-daemon python3 python3-pyatspi
     umockdev libumockdev-dev
     libtelnet-dev libudev-dev python3-serial strace
     mutter kwin-wayland kwin-style-breeze weston xwayland qt6-wayland
+    sigrok-cli gtkwave
 )
 
 sudo=()

@@ -39,10 +39,6 @@
         <translation>Datei</translation>
     </message>
     <message>
-        <source>Appends each change of the lines to &lt;file&gt; (- for standard output).</source>
-        <translation>Hängt jede Änderung der Leitungen an &lt;Datei&gt; an (- für die Standardausgabe).</translation>
-    </message>
-    <message>
         <source>Reads the lines ten times a second only, not also as they change.</source>
         <translation>Liest die Leitungen nur zehnmal pro Sekunde, nicht zusätzlich bei jeder Änderung.</translation>
     </message>
@@ -73,6 +69,10 @@
     <message>
         <source>a length from 1 to 10000 milliseconds is expected</source>
         <translation>eine Dauer von 1 bis 10000 Millisekunden wird erwartet</translation>
+    </message>
+    <message>
+        <source>Appends each change of the lines to &lt;file&gt; (- for standard output); a &lt;file&gt; ending in .vcd or .csv is written anew in that format.</source>
+        <translation>Hängt jede Änderung der Leitungen an &lt;Datei&gt; an (- für die Standardausgabe); eine &lt;Datei&gt;, deren Name auf .vcd oder .csv endet, wird in diesem Format neu geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -264,6 +264,10 @@
         <source>Send &amp;Break</source>
         <translation>&amp;Break-Signal senden</translation>
     </message>
+    <message>
+        <source>&amp;Timeline…</source>
+        <translation>&amp;Zeitverlauf…</translation>
+    </message>
 </context>
 <context>
     <name>Rfc2217SerialLine</name>
@@ -335,6 +339,80 @@
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Systeminformationen sind zurzeit nicht verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineView</name>
+    <message>
+        <source>history begins</source>
+        <translation>Verlauf beginnt</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>no port open</source>
+        <translation>kein Anschluss geöffnet</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineWindow</name>
+    <message>
+        <source>The name ends in neither .vcd nor .csv.</source>
+        <translation>Der Name endet weder auf .vcd noch auf .csv.</translation>
+    </message>
+    <message>
+        <source>Quorlin Timeline</source>
+        <translation>Quorlin-Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>Time shown</source>
+        <translation>Gezeigte Zeit</translation>
+    </message>
+    <message>
+        <source>States at the pointer</source>
+        <translation>Zustände am Mauszeiger</translation>
+    </message>
+    <message>
+        <source>Nothing recorded yet</source>
+        <translation>Noch nichts aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Value change dump (*.vcd);;CSV (*.csv)</source>
+        <translation>Value Change Dump (*.vcd);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The timeline could not be saved to %1.</source>
+        <translation>Der Zeitverlauf konnte nicht in %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>

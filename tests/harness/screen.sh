@@ -19,11 +19,15 @@ focus_quorlin() {
     timeout 20 xdotool windowactivate --sync "$window" &&
         [ "$(xdotool getactivewindow)" = "$window" ]
 }
-# Quorlin's drop-down menu is on the screen (and has the keyboard).
+# Quorlin's drop-down menu is on the screen (and has the keyboard): a popup
+# of Quorlin's that is not a tool tip. Its window type is not always there to
+# tell: with a screen reader listening, Qt may map the menu before it names
+# it a drop-down menu, and then as a normal window.
 menu_shown() {
     local w
     for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-        xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DROPDOWN_MENU && return 0
+        xwininfo -all -id "$w" | grep -q 'Override Redirect State: yes' &&
+            ! xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_TOOLTIP && return 0
     done
     return 1
 }

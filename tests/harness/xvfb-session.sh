@@ -40,7 +40,9 @@ start_desktop() {
     # -displayfd lets the server pick a free display number, so sessions can run side by side.
     # -noreset: by default the server starts afresh whenever its last client
     # leaves, as the probes below do, and drops whoever connects meanwhile.
+    # QUORLIN_XVFB_DPI gives the screen another resolution than the server's own.
     Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp \
+        ${QUORLIN_XVFB_DPI:+-dpi "$QUORLIN_XVFB_DPI"} \
         3>"$tmp/display" 2>"$tmp/xvfb.log" &
     x_pid=$!
     wait_for test -s "$tmp/display" || return 1

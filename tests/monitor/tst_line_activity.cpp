@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "monitor/LineActivity.h"
+#include "monitor/LineHistory.h"
 #include "monitor/LineLog.h"
 #include "support/LogReader.h"
 
@@ -82,12 +83,12 @@ private slots:
         LineActivity activity;
         activity.setLog(&log);
         activity.restart(QStringLiteral("Com1 /dev/ttyS4"), OutputLevels{});
-        activity.outputChanged(OutputLine::DataTerminalReady, false);
+        activity.outputChanged(OutputLine::DataTerminalReady, false, {});
         tick(activity, false, false, false, EdgeCounts{});
         tick(activity, false, false, false, EdgeCounts{0, 0, 0, 1}, 100ms, true);
         tick(activity, false, false, false, EdgeCounts{0, 0, 0, 3}, 200ms, true);
-        activity.outputChanged(OutputLine::RequestToSend, false);
-        activity.outputChanged(OutputLine::RequestToSend, true);
+        activity.outputChanged(OutputLine::RequestToSend, false, {});
+        activity.outputChanged(OutputLine::RequestToSend, true, {});
         tick(activity, false, false, false, EdgeCounts{0, 0, 0, 3}, 300ms, true);
 
         QTRY_COMPARE(LogReader(path).lines(),
@@ -118,6 +119,39 @@ private slots:
         QCOMPARE(tick(activity, false, false, changed, EdgeCounts{0, 0, changed ? 3u : 2u},
                       1000ms + after)[2],
                  (Row{flash, 1}));
+    }
+
+    // The history has the opening with every line's first state, the
+    // changes after it with their edges, the outputs switched and the
+    // closing; nothing of a port closed before its lines were read.
+    void keptInTheHistory()
+    {
+        using Kind = LineHistory::Kind;
+        LineHistory history(LineActivity::Clock::time_point{});
+        LineActivity activity;
+        activity.setHistory(&history);
+        activity.restart(QStringLiteral("Com1 /dev/ttyUSB0"), OutputLevels{true, false});
+        tick(activity, false, true, false, EdgeCounts{0, 0, 0});
+        tick(activity, false, true, true, EdgeCounts{0, 0, 3}, 100ms);
+        activity.outputChanged(OutputLine::RequestToSend, true,
+                               LineActivity::Clock::time_point{} + 150ms);
+        activity.stop(LineActivity::Clock::time_point{} + 200ms);
+        activity.restart(QStringLiteral("Com2 loop://"), OutputLevels{});
+        activity.stop(LineActivity::Clock::time_point{} + 300ms);
+
+        const auto& changes = history.changes();
+        QCOMPARE(changes.size(), 4U);
+        QCOMPARE(changes[0].kind, Kind::Opened);
+        QCOMPARE(history.portOf(changes[0]), QStringLiteral("Com1 /dev/ttyUSB0"));
+        QCOMPARE(changes[0].states, std::uint8_t(1U << traceOf(InputLine::DataSetReady) |
+                                                 1U << traceOf(OutputLine::DataTerminalReady)));
+        QCOMPARE(changes[1].ms, 100);
+        QCOMPARE(changes[1].trace, traceOf(InputLine::ClearToSend));
+        QCOMPARE(changes[1].pulses(), 1);
+        QCOMPARE(changes[2].trace, traceOf(OutputLine::RequestToSend));
+        QVERIFY(changes[2].on(traceOf(OutputLine::RequestToSend)));
+        QCOMPARE(changes[3].kind, Kind::Closed);
+        QCOMPARE(changes[3].ms, 200);
     }
 };
 

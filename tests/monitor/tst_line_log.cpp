@@ -94,10 +94,15 @@ private slots:
         QTRY_COMPARE(told, QStringList{message(path, reason)});
 
         // Tried afresh at each line: the log goes on once the folder, or a
-        // reader, is there, and counts the lines it could not write.
+        // reader, is there, and counts the lines it could not write. The
+        // second line may still be on its way when the way opens, and then
+        // it is written rather than dropped.
         QVERIFY(fifo ? reader.open() : QDir(folder.path()).mkdir(QStringLiteral("missing")));
         log.lineChanged(QStringLiteral("CTS"), true, 1);
-        QTRY_COMPARE(reader.lines(), (QStringList{"2 lines dropped", "CTS on 1"}));
+        QTRY_VERIFY(reader.lines().endsWith(QStringLiteral("CTS on 1")));
+        const QList<QStringList> accounted{{"2 lines dropped", "CTS on 1"},
+                                           {"1 line dropped", "CTS off 1", "CTS on 1"}};
+        QVERIFY2(accounted.contains(reader.lines()), qPrintable(reader.lines().join(" | ")));
         // A second failure would have been posted before the line was written.
         QCoreApplication::processEvents();
         QCOMPARE(told.size(), 1);

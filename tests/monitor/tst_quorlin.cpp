@@ -182,10 +182,10 @@ private slots:
             }
         }
         QCOMPARE(items,
-                 QStringList({"&Exit",      "&Com1",      "&Com2",       "&Com3",  "&Com4",
-                              "&Com5",      "&Com6",      "&Com7",       "&Com8",  "&Com9",
-                              "-",          "&Ports…",    "-",           "&DTR",   "&RTS",
-                              "Pulse D&TR", "Pulse RT&S", "Send &Break", "&Index", "&About"}));
+                 QStringList({"&Timeline…",  "&Exit",  "&Com1", "&Com2", "&Com3",      "&Com4",
+                              "&Com5",       "&Com6",  "&Com7", "&Com8", "&Com9",      "-",
+                              "&Ports…",     "-",      "&DTR",  "&RTS",  "Pulse D&TR", "Pulse RT&S",
+                              "Send &Break", "&Index", "&About"}));
     }
 
     void portItemsNameTheirDevices()

@@ -69,7 +69,10 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QSize>("size");
         QTest::newRow("embedded") << QStringLiteral(":/icons/quorlin.png") << QSize(119, 127);
-        QTest::newRow("theme") << QStringLiteral(THEME_ICON_FILE) << QSize(128, 128);
+        for (const int side : {16, 24, 32, 48, 64, 128, 256})
+            QTest::addRow("theme %d", side)
+                << QStringLiteral(THEME_ICON_FOLDER "/%1x%1/apps/quorlin.png").arg(side)
+                << QSize(side, side);
     }
 
     void rasterIconsAreOpaqueTrueColour()

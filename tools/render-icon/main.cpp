@@ -3,9 +3,11 @@
 
 // Renders the application icon's SVG artwork into an opaque raster image.
 //   render-icon <artwork.svg> <output> <width> <height>
-// The artwork is drawn at its own size, or scaled down to fit, centred on
-// white; the output's format follows its file name (png, ico, ...).
+// The artwork is drawn at its own size, scaled up by the largest whole factor
+// that fits or scaled down to fit, centred on white; the output's format
+// follows its file name (png, ico, ...).
 
+#include <algorithm>
 #include <cmath>
 #include <QCoreApplication>
 #include <QImage>
@@ -22,12 +24,14 @@ int fail(const QString& message)
     return 1;
 }
 
-// Whole-pixel offsets keep the artwork's pixel-aligned strokes crisp.
+// Whole-pixel offsets and whole factors up keep the artwork's pixel-aligned
+// strokes crisp.
 QRectF centredFit(QSizeF artwork, QSize canvas)
 {
-    const QSizeF fitted = artwork.boundedTo(QSizeF(canvas)) == artwork
-                              ? artwork
-                              : artwork.scaled(QSizeF(canvas), Qt::KeepAspectRatio);
+    const qreal room =
+        std::min(canvas.width() / artwork.width(), canvas.height() / artwork.height());
+    const QSizeF fitted = room >= 1 ? artwork * std::floor(room)
+                                    : artwork.scaled(QSizeF(canvas), Qt::KeepAspectRatio);
     return {QPointF(std::floor((canvas.width() - fitted.width()) / 2),
                     std::floor((canvas.height() - fitted.height()) / 2)),
             fitted};

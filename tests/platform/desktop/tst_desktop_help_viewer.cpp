@@ -35,8 +35,8 @@ private slots:
     {
         QTest::addColumn<QString>("helpFile");
 
-        QTest::newRow("plain") << "/usr/share/quorlin/help/quorlin-help.html";
-        QTest::newRow("blanks") << "/home/a user/My Programs/share/quorlin/help/quorlin-help.html";
+        QTest::newRow("plain") << "/usr/share/help/C/quorlin/quorlin-help.html";
+        QTest::newRow("blanks") << "/home/a user/My Programs/share/help/C/quorlin/quorlin-help.html";
         QTest::newRow("hash and percent") << "/opt/rig #2/100% done/quorlin-help.html";
         QTest::newRow("question mark") << "/tmp/why?/quorlin-help.html";
         QTest::newRow("non-ASCII") << "/home/jürgen/Prüfstand/quorlin-help.html";
