@@ -53,6 +53,8 @@ void ActivationWatch::focusWindowChanged(QWindow* focused)
         return;
 
     if (focused == m_window.windowHandle()) {
+        if (m_last == Last::ReturnWindowShowing)
+            return;
         const bool reload = m_last == Last::Nothing || m_last == Last::ReturnWindow;
         m_last = Last::Watched;
         if (reload)

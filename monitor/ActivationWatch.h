@@ -30,7 +30,9 @@ public:
 
     // The program shows one of the windows to come back from: the window
     // counts as left for it, whether or not the platform reports its focus.
-    void leftForReturnWindow() { m_last = Last::ReturnWindow; }
+    // Until that window has been active, the focus coming to the watched
+    // window is no return: a closing menu hands it back for a moment.
+    void leftForReturnWindow() { m_last = Last::ReturnWindowShowing; }
     // That window closed. A platform that activates no window after it
     // (weston has no activation) still brings the user back; one that does
     // activate the window makes it no second return.
@@ -51,6 +53,7 @@ private:
     {
         Nothing,
         Watched,
+        ReturnWindowShowing,
         ReturnWindow,
         OtherWindow
     };
