@@ -14,6 +14,9 @@ at_exit '[ -s "$tmp/waiter" ] && kill "$(cat "$tmp/waiter")"'
 # client needs it) and tells the command it runs where: this one writes it
 # down and waits.
 socket=quorlin-mutter
+# mutter 48 refuses to start Xwayland without a writable folder for the X
+# sockets, and a fresh system may not have made it yet.
+[ -d /tmp/.X11-unix ] || mkdir -m 1777 /tmp/.X11-unix
 mutter --headless --wayland --virtual-monitor 1280x1024 --wayland-display "$socket" -- \
     sh -c 'echo $$ >"$1/waiter"; env >"$1/env.part" && mv "$1/env.part" "$1/env"; exec sleep 100000' \
     sh "$tmp" >"$tmp/mutter.log" 2>&1 &
