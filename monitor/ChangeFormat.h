@@ -16,8 +16,10 @@ class ChangeFormat
 public:
     virtual ~ChangeFormat() = default;
 
-    // The lines before the first change.
-    virtual QString header() const = 0;
+    // The lines a file begun before the next change, which comes at `next`,
+    // needs first: the header and, once changes have been given, the states
+    // they left, so that a file begun anywhere can be read on its own.
+    virtual QString opening(const QDateTime& next) const = 0;
     // The lines of one change, without the last newline; empty when the
     // format has nothing to say of it. The first change given starts the
     // file's time.

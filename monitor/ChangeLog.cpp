@@ -26,9 +26,10 @@ ChangeLog::ChangeLog(const QString& fileName, std::unique_ptr<ChangeFormat> form
 void ChangeLog::append(const LineHistory::Change& change)
 {
     const QDateTime at = m_history.clockTime(change.ms);
-    if (!std::exchange(m_begun, true))
-        m_writer.append(at, m_format->header());
+    // The states before the change: a file the change is the first line of
+    // starts with them.
+    const QString opening = m_format->opening(at);
     const QString lines = m_format->change(m_history, change);
     if (!lines.isEmpty())
-        m_writer.append(at, lines);
+        m_writer.append(at, lines, opening);
 }

@@ -12,7 +12,9 @@
 // The history's changes as they come, in a file format of their own (VCD,
 // CSV), written as the text log's lines are: never waiting for the file,
 // bounded, with the lines dropped counted. The file is replaced at its first
-// line; nothing is opened before it.
+// line; nothing is opened before it. Each file begun, at the start, after log
+// rotation or once a file that could not be written can be, starts with the
+// format's header and the states so far.
 class ChangeLog : public QObject
 {
     Q_OBJECT
@@ -31,6 +33,5 @@ private:
     QString m_fileName;
     const LineHistory& m_history;
     std::unique_ptr<ChangeFormat> m_format;
-    bool m_begun = false;
     LogWriter m_writer;
 };

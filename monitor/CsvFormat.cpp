@@ -38,14 +38,20 @@ constexpr LogWriter::Framing Framing{LogWriter::unstamped, dropped, true};
 
 } // namespace
 
-QString CsvFormat::header() const
+QString CsvFormat::opening(const QDateTime&) const
 {
-    return QStringLiteral("time,line,state,edges");
+    QStringList rows{QStringLiteral("time,line,state,edges")};
+    if (m_open)
+        rows << states(m_last, m_states);
+    return rows.join(QLatin1Char('\n'));
 }
 
 QString CsvFormat::change(const LineHistory& history, const LineHistory::Change& change)
 {
     const QDateTime at = history.clockTime(change.ms);
+    m_last = at;
+    m_states = change.states;
+    m_open = change.kind != LineHistory::Kind::Closed;
     switch (change.kind) {
     case LineHistory::Kind::Line:
         return row(at, traceName(change.trace), state(change.on(change.trace)),
@@ -56,10 +62,16 @@ QString CsvFormat::change(const LineHistory& history, const LineHistory::Change&
         break;
     }
     m_port = history.portOf(change);
-    QStringList rows{row(at, m_port, QStringLiteral("opened"), {})};
+    return (QStringList{row(at, m_port, QStringLiteral("opened"), {})} << states(at, change.states))
+        .join(QLatin1Char('\n'));
+}
+
+QStringList CsvFormat::states(const QDateTime& at, std::uint8_t states)
+{
+    QStringList rows;
     for (int trace = 0; trace < TraceCount; ++trace)
-        rows << row(at, traceName(trace), state(change.on(trace)), QStringLiteral("0"));
-    return rows.join(QLatin1Char('\n'));
+        rows << row(at, traceName(trace), state((states >> trace) & 1U), QStringLiteral("0"));
+    return rows;
 }
 
 const LogWriter::Framing& CsvFormat::framing() const

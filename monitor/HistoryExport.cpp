@@ -21,7 +21,7 @@ QString exportHistory(const LineHistory& history, const QString& fileName)
     const QDateTime begins = history.changes().empty()
                                  ? QDateTime::currentDateTime()
                                  : history.clockTime(history.changes().front().ms);
-    file.write(framing.line(begins, format->header()));
+    file.write(framing.line(begins, format->opening(begins)));
     for (const LineHistory::Change& change : history.changes()) {
         const QString lines = format->change(history, change);
         if (!lines.isEmpty())

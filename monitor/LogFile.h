@@ -10,9 +10,10 @@
 
 // The file the log's lines go to, as the system has it, used from the log's
 // writer thread only. It is opened at the first write and again at a write
-// after its opening failed. Nothing waits in the system: a FIFO without a
-// reader fails to open, and a write that finds a pipe full waits for room in
-// slices, asking between them whether to give up.
+// after its opening failed, or after the reader of a pipe went away.
+// Nothing waits in the system: a FIFO without a reader fails to open, and a
+// write that finds a pipe full waits for room in slices, asking between them
+// whether to give up.
 class LogFile
 {
 public:
@@ -28,6 +29,9 @@ public:
     // the log was renamed or deleted by log rotation: it is then closed, and
     // the next write opens the name afresh.
     bool letGoIfReplaced();
+    // False before the first write and after the file was let go, or its
+    // opening failed: the next write opens it afresh.
+    bool isOpen() const { return m_open != nullptr; }
 
     struct Outcome
     {

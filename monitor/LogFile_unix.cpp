@@ -102,6 +102,10 @@ LogFile::Outcome LogFile::write(const QByteArray& bytes, const std::function<boo
             outcome.written += count;
         } else if (count == 0 || (errno != EAGAIN && errno != EINTR)) {
             outcome.failure = systemReason(count == 0 ? EIO : errno);
+            // A pipe whose reader has gone is opened again for the next one,
+            // who reads from its own start.
+            if (count < 0 && errno == EPIPE)
+                m_open.reset();
             return outcome;
         } else if (giveUp()) {
             return outcome;

@@ -46,7 +46,7 @@ LogWriter::~LogWriter()
     m_thread.join();
 }
 
-void LogWriter::append(const QDateTime& at, const QString& text)
+void LogWriter::append(const QDateTime& at, const QString& text, const QString& opening)
 {
     {
         const std::lock_guard lock(m_mutex);
@@ -54,7 +54,7 @@ void LogWriter::append(const QDateTime& at, const QString& text)
             ++m_dropped;
             return;
         }
-        m_queue.push_back({at, text, std::exchange(m_dropped, 0)});
+        m_queue.push_back({at, text, opening, std::exchange(m_dropped, 0)});
     }
     m_queued.notify_one();
 }
@@ -82,13 +82,20 @@ int LogWriter::write(Line line)
         m_unfinished.clear();
         ++line.droppedBefore;
     }
+    // A file opened afresh starts with the opening; nothing is left over
+    // then of the file before it.
+    m_openingDue = m_openingDue || !m_file.isOpen();
     const QByteArray bytes =
         m_unfinished +
+        (m_openingDue && !line.opening.isEmpty() ? m_framing.line(line.at, line.opening)
+                                                 : QByteArray()) +
         (line.droppedBefore > 0
              ? m_framing.line(line.at, m_framing.dropped(line.at, line.droppedBefore))
              : QByteArray()) +
         m_framing.line(line.at, line.text);
     const LogFile::Outcome outcome = m_file.write(bytes, [this] { return givingUp(); });
+    const bool begun = outcome.written > m_unfinished.size();
+    m_openingDue = m_openingDue && !begun;
     if (outcome.written == bytes.size()) {
         m_unfinished.clear();
         m_latch.succeeded();
@@ -96,7 +103,13 @@ int LogWriter::write(Line line)
     }
     if (!outcome.failure.isEmpty() && m_latch.failed())
         m_failed(outcome.failure);
-    const bool begun = outcome.written > m_unfinished.size();
+    if (!m_file.isOpen()) {
+        // Let go after the failure: what the file did not take is lost with
+        // it, this line and the one cut short before it, if any.
+        const int lost = 1 + line.droppedBefore + (begun || m_unfinished.isEmpty() ? 0 : 1);
+        m_unfinished.clear();
+        return lost;
+    }
     m_unfinished = begun ? bytes.mid(outcome.written) : m_unfinished.mid(outcome.written);
     return begun ? 0 : 1 + line.droppedBefore;
 }

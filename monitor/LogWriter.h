@@ -20,6 +20,9 @@
 // waits for the file, and written whole by a thread of their own. Lines that
 // find the queue full, or that cannot be written, are dropped and counted in
 // a line of their own before the next line written: "<time> 17 lines dropped".
+// A line may carry an opening: what a file begun at that line needs before it
+// (a format's header and the states so far), written whenever the line is the
+// first a file opened afresh gets, so that every file can be read on its own.
 class LogWriter
 {
 public:
@@ -53,13 +56,14 @@ public:
     LogWriter(const LogWriter&) = delete;
     LogWriter& operator=(const LogWriter&) = delete;
 
-    void append(const QDateTime& at, const QString& text);
+    void append(const QDateTime& at, const QString& text, const QString& opening = {});
 
 private:
     struct Line
     {
         QDateTime at;
         QString text;
+        QString opening;
         // Lines dropped between the one before and this one.
         int droppedBefore = 0;
     };
@@ -79,6 +83,8 @@ private:
     // The rest of a line the file took only part of, written before the
     // next line so that each line stays whole.
     QByteArray m_unfinished;
+    // The file open has had nothing yet, not even the opening.
+    bool m_openingDue = true;
 
     std::mutex m_mutex;
     std::condition_variable m_queued;

@@ -37,12 +37,19 @@ constexpr LogWriter::Framing Framing{LogWriter::unstamped, dropped, true};
 
 } // namespace
 
-QString VcdFormat::header() const
+QString VcdFormat::opening(const QDateTime& next) const
 {
-    QStringList lines{
-        QStringLiteral("$date %1 $end").arg(QDateTime::currentDateTime().toString(Qt::ISODate)),
-        QStringLiteral("$version Quorlin $end"), QStringLiteral("$timescale 1 ms $end"),
-        QStringLiteral("$scope module quorlin $end")};
+    if (!m_start)
+        return header(next);
+    return QStringList{m_header, timeOf(*m_written), dumpAll()}.join(QLatin1Char('\n'));
+}
+
+QString VcdFormat::header(const QDateTime& start)
+{
+    QStringList lines{QStringLiteral("$date %1 $end").arg(start.toString(Qt::ISODate)),
+                      QStringLiteral("$version Quorlin $end"),
+                      QStringLiteral("$timescale 1 ms $end"),
+                      QStringLiteral("$scope module quorlin $end")};
     for (int trace = 0; trace < TraceCount; ++trace)
         lines << QStringLiteral("$var wire 1 %1 %2 $end").arg(wireCode(trace), traceName(trace));
     for (int input = 0; input < InputTraceCount; ++input)
@@ -52,7 +59,7 @@ QString VcdFormat::header() const
     return lines.join(QLatin1Char('\n'));
 }
 
-QString VcdFormat::change(const LineHistory&, const LineHistory::Change& change)
+QString VcdFormat::change(const LineHistory& history, const LineHistory::Change& change)
 {
     using Kind = LineHistory::Kind;
     QStringList lines;
@@ -64,19 +71,21 @@ QString VcdFormat::change(const LineHistory&, const LineHistory::Change& change)
 
     if (!m_start) {
         m_start = change.ms;
-        lines << timeOf(change.ms) << dumpAll(change);
+        m_header = header(history.clockTime(change.ms));
+        m_states = change.states;
+        lines << newTime(change.ms) << dumpAll();
     } else if (change.kind == Kind::Line) {
         const bool moved = change.on(change.trace) != ((m_states >> change.trace) & 1U);
         const int pulsed = input >= 0 ? change.pulses() : 0;
         if (!moved && pulsed == 0)
             return {};
-        lines << timeOf(change.ms);
+        lines << newTime(change.ms);
         if (moved)
             lines << wire(change.trace, change.on(change.trace));
         if (pulsed > 0)
             lines << pulses(input, m_pulses[std::size_t(input)]);
     } else {
-        lines << timeOf(change.ms);
+        lines << newTime(change.ms);
         for (int trace = 0; trace < TraceCount; ++trace) {
             if (change.on(trace) != ((m_states >> trace) & 1U))
                 lines << wire(trace, change.on(trace));
@@ -91,23 +100,28 @@ QString VcdFormat::change(const LineHistory&, const LineHistory::Change& change)
     return lines.join(QLatin1Char('\n'));
 }
 
-QString VcdFormat::dumpAll(const LineHistory::Change& change) const
+QString VcdFormat::dumpAll() const
 {
     QStringList lines{QStringLiteral("$dumpvars")};
     for (int trace = 0; trace < TraceCount; ++trace)
-        lines << wire(trace, change.on(trace));
+        lines << wire(trace, (m_states >> trace) & 1U);
     for (int input = 0; input < InputTraceCount; ++input)
         lines << pulses(input, m_pulses[std::size_t(input)]);
     lines << QStringLiteral("$end");
     return lines.join(QLatin1Char('\n'));
 }
 
-QString VcdFormat::timeOf(std::int64_t ms)
+QString VcdFormat::newTime(std::int64_t ms)
 {
     // Changes in the same millisecond share their time.
     if (m_written == ms)
         return {};
     m_written = ms;
+    return timeOf(ms);
+}
+
+QString VcdFormat::timeOf(std::int64_t ms) const
+{
     return QStringLiteral("#%1").arg(ms - *m_start);
 }
 

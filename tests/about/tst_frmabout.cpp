@@ -7,6 +7,7 @@
 #include "support/FakeMessageBox.h"
 #include "support/FakeProgramLauncher.h"
 #include "support/FakeRegistry.h"
+#include "support/WindowWaits.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -93,7 +94,7 @@ void tst_frmAbout::showDialog()
     m_dialog = new frmAbout(m_registry, m_programs, m_messages);
     m_dialog->show();
     m_dialog->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_dialog));
+    QVERIFY(QTest::qWaitForWindowActive(m_dialog, WindowManagerTimeout));
 }
 
 void tst_frmAbout::press(Press how)

@@ -5,6 +5,7 @@
 #include "support/FakeMessageBox.h"
 #include "support/FakeProgramLauncher.h"
 #include "support/FakeRegistry.h"
+#include "support/WindowWaits.h"
 
 #include <QPointer>
 #include <QProcess>
@@ -36,7 +37,7 @@ void tst_frmAboutWindow::init()
     m_dialog = new frmAbout(m_registry, m_programs, m_messages);
     m_dialog->show();
     m_dialog->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_dialog));
+    QVERIFY(QTest::qWaitForWindowActive(m_dialog, WindowManagerTimeout));
 }
 
 void tst_frmAboutWindow::cleanup()

@@ -33,7 +33,10 @@ start_server() { # in the background, for two minutes at most
 stop_server() { [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null && wait "$server_pid" || true; }
 trap 'stop_server; stop_loopback_session' EXIT
 listening() { [ "$(grep -c 'TCP/IP port' "$log")" = "$1" ]; }
-agreements_are() { [ "$(grep -c 'client accepts RFC 2217' "$log")" = "$1" ]; }
+# On a busy machine the server may answer an attempt too late, so the
+# program gives it up and tries again: a reconnect may take several agreements.
+agreements() { grep -c 'client accepts RFC 2217' "$log"; }
+agreed_again_since() { [ "$(agreements)" -gt "$1" ]; }
 
 : >"$log"
 start_server
@@ -57,9 +60,10 @@ check "waiting costs under 10 % of a core" idles_for_3s
 
 # The server back on the same port: the program connects again by itself,
 # agrees the option again and shows the lines, with no word.
+agreed_before=$(agreements)
 start_server
 check "the server listens again" eventually listening 2
-check "the option is agreed again" eventually agreements_are 2
+check "the option is agreed again" eventually agreed_again_since "$agreed_before"
 check "the port opens again with RTS off, as stored" eventually green_is 2
 # Any message from the failed attempts meanwhile would still be up.
 check "neither the failed attempts nor the reconnect are told" no_message

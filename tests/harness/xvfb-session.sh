@@ -31,7 +31,10 @@ wait_for() { # wait_for <command...>
     done
     return 1
 }
-wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+# Openbox names itself (_NET_SUPPORTING_WM_CHECK) before it has loaded its
+# theme, and a window mapped in between is never managed: it stays unmapped.
+# The work area comes once the screen is set up and new windows are taken.
+wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK _NET_WORKAREA 2>/dev/null | grep -q '^_NET_WORKAREA(CARDINAL)'; }
 
 # Starts Xvfb on a free display and openbox on it, and waits until openbox has
 # claimed the screen, so the command meets a managed desktop.

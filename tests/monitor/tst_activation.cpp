@@ -9,6 +9,7 @@
 #include "platform/desktop/QtMessageBox.h"
 #include "support/FakePlatform.h"
 #include "support/QuorlinControls.h"
+#include "support/WindowWaits.h"
 
 #include <QProcess>
 #include <QTest>
@@ -17,9 +18,6 @@
 using namespace QuorlinControls;
 
 namespace {
-// A window manager on a busy machine can take its time to hand over the focus.
-constexpr int FocusTimeout = 20000;
-
 bool onX11()
 {
     return QGuiApplication::platformName() == "xcb";
@@ -29,14 +27,14 @@ bool activate(QWidget* window)
 {
     window->activateWindow();
     window->raise();
-    return QTest::qWaitForWindowActive(window, FocusTimeout);
+    return QTest::qWaitForWindowActive(window, WindowManagerTimeout);
 }
 
 // Waits until `window` has the focus, then delivers what that queued: an
 // activation it caused has run once this returns.
 bool focusedAndSettled(QWidget* window)
 {
-    if (!QTest::qWaitForWindowActive(window, FocusTimeout))
+    if (!QTest::qWaitForWindowActive(window, WindowManagerTimeout))
         return false;
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents();
@@ -63,7 +61,7 @@ class TestActivation : public QObject
         action(*m_window, "mnuAbout")->trigger();
         frmAbout* about = aboutDialog();
         if (about)
-            (void)QTest::qWaitForWindowActive(about, FocusTimeout);
+            (void)QTest::qWaitForWindowActive(about, WindowManagerTimeout);
         return about;
     }
 

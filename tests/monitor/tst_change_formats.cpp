@@ -45,7 +45,7 @@ void drive(LineHistory& history, const QString& port)
 QString written(const QString& fileName, const LineHistory& history)
 {
     const auto format = changeFormatFor(fileName);
-    QStringList lines{format->header()};
+    QStringList lines{format->opening(history.clockTime(history.changes().front().ms))};
     for (const LineHistory::Change& change : history.changes())
         lines << format->change(history, change);
     lines.removeAll(QString());
@@ -79,7 +79,10 @@ private slots:
         QFETCH(QString, fileName);
         QFETCH(QString, header);
         const auto format = changeFormatFor(fileName);
-        QCOMPARE(format ? format->header().section(QLatin1Char(' '), 0, 0) : QString(), header);
+        QCOMPARE(format
+                     ? format->opening(QDateTime::currentDateTime()).section(QLatin1Char(' '), 0, 0)
+                     : QString(),
+                 header);
     }
 
     void vcd()
@@ -120,6 +123,47 @@ private slots:
         QCOMPARE(format->change(history, history.changes().back()),
                  QStringLiteral("#0\n$dumpvars\n0!\n0\"\n1#\n0$\n1%\n1&\n"
                                 "b0 '\nb0 (\nb10 )\nb0 *\n$end"));
+    }
+
+    // A file begun after some of the changes, as after log rotation, starts
+    // with the header of the whole run and the states those changes left.
+    void aFileBegunLaterStartsWithTheStatesSoFar_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<int>("given");
+        QTest::addColumn<QString>("states"); // "@" for the time of the last change
+        QTest::newRow("vcd, before any change") << "x.vcd" << 0 << "";
+        QTest::newRow("vcd, after a pulse")
+            << "x.vcd" << 3
+            << "#250\n$dumpvars\n0!\n1\"\n0#\n0$\n1%\n1&\nb0 '\nb0 (\nb1 )\nb0 *\n$end";
+        QTest::newRow("vcd, the port closed")
+            << "x.vcd" << 6
+            << "#400\n$dumpvars\n1!\n1\"\n0#\n0$\n1%\n0&\nb0 '\nb0 (\nb1 )\nb0 *\n$end";
+        QTest::newRow("csv, before any change") << "x.csv" << 0 << "";
+        QTest::newRow("csv, after a pulse")
+            << "x.csv" << 3
+            << "@,CD,off,0\n@,DSR,on,0\n@,CTS,off,0\n@,RI,off,0\n@,DTR,on,0\n@,RTS,on,0";
+        QTest::newRow("csv, the port closed") << "x.csv" << 6 << "";
+    }
+    void aFileBegunLaterStartsWithTheStatesSoFar()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(int, given);
+        QFETCH(QString, states);
+        LineHistory history(at(0));
+        drive(history, QStringLiteral("Com1"));
+        const auto& changes = history.changes();
+        const QDateTime first = history.clockTime(changes.front().ms);
+        const auto format = changeFormatFor(fileName);
+        for (int k = 0; k < given; ++k)
+            format->change(history, changes[std::size_t(k)]);
+        const QString last =
+            given > 0 ? logTime(history.clockTime(changes[given - 1].ms)) : QString();
+        const QString header = changeFormatFor(fileName)->opening(first);
+        QCOMPARE(format->opening(history.clockTime(changes[std::size_t(given)].ms)),
+                 states.isEmpty()
+                     ? header
+                     : header + QLatin1Char('\n') + states.replace(QLatin1Char('@'), last));
     }
 
     void csv()

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Quorlin developers
 // SPDX-License-Identifier: MIT
 
+#include "monitor/ChangeLog.h"
 #include "monitor/LineLog.h"
+#include "monitor/LogTime.h"
 #include "support/LogReader.h"
 
 #include <csignal>
@@ -28,11 +30,10 @@ QString makeFifo(const QTemporaryDir& folder)
 }
 
 // What the log has told the user so far, in order; kept as long as the log.
-const QStringList& toldBy(LineLog& log)
+template <class Log> const QStringList& toldBy(Log& log)
 {
     auto* told = new QStringList;
-    QObject::connect(&log, &LineLog::failed,
-                     [told](const QString& message) { told->append(message); });
+    QObject::connect(&log, &Log::failed, [told](const QString& message) { told->append(message); });
     QObject::connect(&log, &QObject::destroyed, [told] { delete told; });
     return *told;
 }
@@ -61,6 +62,17 @@ private:
     rlimit m_before{};
     void (*m_signal)(int);
 };
+
+QString contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+LineHistory::Clock::time_point at(int ms)
+{
+    return LineHistory::Clock::time_point{} + std::chrono::milliseconds(ms);
+}
 
 } // namespace
 
@@ -239,6 +251,106 @@ private slots:
         QTRY_COMPARE(LogReader(path).lines(), QStringList{"CTS off 1"});
         if (!renamedTo.isEmpty())
             QCOMPARE(LogReader(folder.filePath(renamedTo)).lines(), QStringList{"CTS on 1"});
+    }
+
+    // A VCD or CSV log begun afresh, after log rotation or once a file that
+    // could not be written can be, starts with its header and the states so
+    // far: each file is read on its own.
+    void aFileBegunAfreshStartsWithTheStatesSoFar_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("begun"); // renamed, deleted, folder, fifo, reader left
+        // The file after its header, "@<ms>" for the clock time.
+        QTest::addColumn<QString>("expected");
+        const QString vcdRotated =
+            "#100\n$dumpvars\n0!\n1\"\n1#\n0$\n1%\n1&\nb0 '\nb0 (\nb0 )\nb0 *\n$end\n"
+            "#250\n0#\nb1 )\n";
+        const QString csvRotated = "@1100,CD,off,0\n@1100,DSR,on,0\n@1100,CTS,on,0\n"
+                                   "@1100,RI,off,0\n@1100,DTR,on,0\n@1100,RTS,on,0\n"
+                                   "@1250,CTS,off,3\n";
+        const QString vcdRecovered =
+            "#0\n$dumpvars\n0!\n1\"\n0#\n0$\n1%\n1&\nb0 '\nb0 (\nb0 )\nb0 *\n$end\n"
+            "$comment 1 lines dropped $end\n#100\n1#\n";
+        const QString csvRecovered = "@1000,CD,off,0\n@1000,DSR,on,0\n@1000,CTS,off,0\n"
+                                     "@1000,RI,off,0\n@1000,DTR,on,0\n@1000,RTS,on,0\n"
+                                     "@1100,,dropped,1\n@1100,CTS,on,1\n";
+        const QString vcdReadAgain =
+            "#250\n$dumpvars\n0!\n1\"\n0#\n0$\n1%\n1&\nb0 '\nb0 (\nb1 )\nb0 *\n$end\n"
+            "$comment 1 lines dropped $end\n#300\n1!\n";
+        const QString csvReadAgain = "@1250,CD,off,0\n@1250,DSR,on,0\n@1250,CTS,off,0\n"
+                                     "@1250,RI,off,0\n@1250,DTR,on,0\n@1250,RTS,on,0\n"
+                                     "@1300,,dropped,1\n@1300,CD,on,1\n";
+        for (const char* format : {"vcd", "csv"}) {
+            const QString name = QStringLiteral("lines.") + QLatin1String(format);
+            const bool vcd = name.endsWith(QLatin1String("vcd"));
+            QTest::addRow("%s, renamed", format)
+                << name << "renamed" << (vcd ? vcdRotated : csvRotated);
+            QTest::addRow("%s, deleted", format)
+                << name << "deleted" << (vcd ? vcdRotated : csvRotated);
+            QTest::addRow("%s, a folder made later", format)
+                << name << "folder" << (vcd ? vcdRecovered : csvRecovered);
+            QTest::addRow("%s, a FIFO read later", format)
+                << name << "fifo" << (vcd ? vcdRecovered : csvRecovered);
+            QTest::addRow("%s, a FIFO whose reader left, read again", format)
+                << name << "reader left" << (vcd ? vcdReadAgain : csvReadAgain);
+        }
+    }
+    void aFileBegunAfreshStartsWithTheStatesSoFar()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, begun);
+        QFETCH(QString, expected);
+        QTemporaryDir folder;
+        const bool fifo = begun == QLatin1String("fifo") || begun == QLatin1String("reader left");
+        const QString path = fifo                               ? makeFifo(folder)
+                             : begun == QLatin1String("folder") ? folder.filePath("later/" + name)
+                                                                : folder.filePath(name);
+        QVERIFY(!path.isEmpty());
+        constexpr int CD = traceOf(InputLine::CarrierDetect);
+        constexpr int CTS = traceOf(InputLine::ClearToSend);
+        constexpr auto opened = std::uint8_t(1U << traceOf(InputLine::DataSetReady) |
+                                             1U << traceOf(OutputLine::DataTerminalReady) |
+                                             1U << traceOf(OutputLine::RequestToSend));
+        LineHistory history(at(0));
+        const QString header = changeFormatFor(name)->opening(history.clockTime(1000));
+        LogReader first(path);
+        LogReader second(path);
+        LogReader* reader = &first;
+        const auto written = [&] {
+            return fifo ? QString::fromUtf8(reader->received()) : contentsOf(path);
+        };
+        ChangeLog log(path, changeFormatFor(name), history);
+        const QStringList& told = toldBy(log);
+
+        if (begun == QLatin1String("reader left"))
+            QVERIFY(first.open());
+        history.portOpened(at(1000), QStringLiteral("Com1"), opened);
+        if (begun == QLatin1String("folder") || begun == QLatin1String("fifo")) {
+            QTRY_COMPARE(told.size(), 1);
+            QVERIFY(fifo ? first.open() : QDir(folder.path()).mkdir(QStringLiteral("later")));
+            history.lineChanged(at(1100), CTS, true, 1);
+        } else {
+            history.lineChanged(at(1100), CTS, true, 1);
+            QTRY_VERIFY(written().endsWith(name.endsWith(QLatin1String(".vcd")) ? "#100\n1#\n"
+                                                                                : ",CTS,on,1\n"));
+            if (fifo)
+                first.close();
+            else
+                QVERIFY(begun == QLatin1String("deleted")
+                            ? QFile::remove(path)
+                            : QFile::rename(path, folder.filePath(name + QStringLiteral(".1"))));
+            history.lineChanged(at(1250), CTS, false, 3);
+        }
+        if (begun == QLatin1String("reader left")) {
+            QTRY_COMPARE(told.size(), 1);
+            reader = &second;
+            QVERIFY(second.open());
+            history.lineChanged(at(1300), CD, true, 1);
+        }
+
+        for (const int ms : {1000, 1100, 1250, 1300})
+            expected.replace(QStringLiteral("@%1").arg(ms), logTime(history.clockTime(ms)));
+        QTRY_COMPARE(written(), header + QLatin1Char('\n') + expected);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "settings/SettingsSchema.h"
 #include "support/FakePlatform.h"
 #include "support/QuorlinControls.h"
+#include "support/WindowWaits.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -20,7 +21,7 @@ const QString Unreadable =
 void showAndActivate(Quorlin& window)
 {
     window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(QTest::qWaitForWindowActive(&window, WindowManagerTimeout));
     QCoreApplication::processEvents();
 }
 

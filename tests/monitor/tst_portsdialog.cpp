@@ -6,6 +6,7 @@
 #include "settings/QSettingsStore.h"
 #include "support/FakeMessageBox.h"
 #include "support/TestSettingsFile.h"
+#include "support/WindowWaits.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -98,7 +99,7 @@ private slots:
         const QByteArray before = readFile();
         Rig rig;
         rig.dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&rig.dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.dialog, WindowManagerTimeout));
         rig.type(port, typed);
         // Enter takes OK, the default button, from the box being typed in.
         QTest::keyClick(rig.box(port)->lineEdit(), Qt::Key_Return);
@@ -147,7 +148,7 @@ private slots:
         const QByteArray before = readFile();
         Rig rig;
         rig.dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&rig.dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.dialog, WindowManagerTimeout));
         rig.type(1, "/dev/ttyUSB3");
         rig.type(4, "loop://");
         if (escape)
@@ -173,7 +174,7 @@ private slots:
 
         // Chosen from the list with the arrow keys, an item shows the name it is stored by.
         rig.dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&rig.dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.dialog, WindowManagerTimeout));
         QTest::keyClick(rig.box(3)->lineEdit(), Qt::Key_Down);
         QCOMPARE(rig.box(3)->currentText(), Ftdi.stablePath);
         QTest::keyClick(rig.box(4)->lineEdit(), Qt::Key_Down);

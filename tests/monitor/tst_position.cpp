@@ -7,6 +7,7 @@
 #include "platform/desktop/ScreenTwips.h"
 #include "settings/SettingsSchema.h"
 #include "support/FakePlatform.h"
+#include "support/WindowWaits.h"
 
 #include <QScreen>
 #include <QTest>
@@ -49,9 +50,9 @@ private slots:
         SettingsSchema::write(rig.store, Key::PositionTop, top);
         Quorlin window(rig.platform());
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QTest::qWaitForWindowExposed(&window, WindowManagerTimeout));
         const QPoint first = window.pos();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(QTest::qWaitForWindowActive(&window, WindowManagerTimeout));
         QTRY_COMPARE(rig.port(1).attempts, 1);
 
         QPoint expected = first;
@@ -71,9 +72,9 @@ private slots:
         FakePlatform rig;
         Quorlin window(rig.platform());
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QTest::qWaitForWindowExposed(&window, WindowManagerTimeout));
         const QPoint appeared = window.pos();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(QTest::qWaitForWindowActive(&window, WindowManagerTimeout));
         QTRY_COMPARE(rig.port(1).attempts, 1);
         // The window manager answers one request after another, and the X
         // server reports in order: once a window shown after the activation
@@ -82,7 +83,7 @@ private slots:
         QWidget later;
         later.show();
         later.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&later));
+        QVERIFY(QTest::qWaitForWindowActive(&later, WindowManagerTimeout));
         QCOMPARE(window.pos(), appeared);
         const double perPixel = Twips::perPixelX(&window);
         QCOMPARE(Twips::toPixels(SettingsSchema::read(rig.store, Key::PositionLeft).toDouble(),

@@ -56,6 +56,13 @@ public:
         return lines;
     }
 
+    // All read so far, as it came.
+    QByteArray received()
+    {
+        readAvailable();
+        return m_received;
+    }
+
     // A FIFO: every writer has let go of it, and all it held has been read.
     bool atEnd() { return readAvailable(); }
 

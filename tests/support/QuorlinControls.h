@@ -4,6 +4,7 @@
 #pragma once
 
 #include "about/frmAbout.h"
+#include "support/WindowWaits.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,7 +60,7 @@ inline bool nextTick(const QWidget& window)
 inline void showAndActivate(QWidget& window)
 {
     window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(QTest::qWaitForWindowActive(&window, WindowManagerTimeout));
     QCoreApplication::processEvents();
 }
 // The About dialog while it is open, else nullptr.
