@@ -22,7 +22,7 @@ pid=$!
 check "the port opens at start" eventually openings_are 1
 check "Help, About is chosen" eventually press "menu item" About
 check "the About box shows" eventually about_shown
-check "its OK is pressed" press "push button" OK
+check "its OK is pressed" eventually press "push button" OK
 check "the About box closes" eventually eval '! about_shown'
 check "closing it opens the port again" eventually openings_are 2
 kill -TERM "$pid"

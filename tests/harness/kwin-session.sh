@@ -18,9 +18,12 @@ socket=quorlin-kwin
 "$harness/x11_listen.py" "$tmp/display" \
     "$tmp/kwin_wayland" --virtual --width 1280 --height 1024 --socket "$socket" \
     --no-lockscreen --no-global-shortcuts --xwayland >"$tmp/kwin.log" 2>&1 &
+# KWin names itself (_NET_SUPPORTING_WM_CHECK) first and clears the active
+# window last, once it has set up the screen and takes new windows; it
+# publishes no work area on Xwayland.
 up() {
     [ -S "$XDG_RUNTIME_DIR/$socket" ] && [ -s "$tmp/display" ] &&
-        xprop -display "$(cat "$tmp/display")" -root _NET_SUPPORTING_WM_CHECK 2>/dev/null |
+        xprop -display "$(cat "$tmp/display")" -root _NET_ACTIVE_WINDOW 2>/dev/null |
         grep -q 'window id'
 }
 compositor_started $! "$tmp/kwin.log" up

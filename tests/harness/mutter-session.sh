@@ -27,7 +27,9 @@ up() {
     # Where mutter does not pass the authority file on, it is the one it made.
     [ -n "$XAUTHORITY" ] || XAUTHORITY=$(ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* 2>/dev/null | head -n 1)
     export DISPLAY XAUTHORITY
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+    # The work area, not just the window manager's name: mutter publishes it
+    # once its screen is set up and new windows are taken.
+    xprop -root _NET_WORKAREA 2>/dev/null | grep -q '^_NET_WORKAREA(CARDINAL)'
 }
 compositor_started $! "$tmp/mutter.log" up
 export WAYLAND_DISPLAY=$socket
