@@ -36,7 +36,7 @@ quit() {
 printf '[Ports]\nCom1=loop://\n\n[Settings]\nComPort=1\nOnTop=0\nPosition-Left=3000\nPosition-Top=2250\n' >"$conf"
 check "Quorlin starts as an X11 client" start
 before=$(stored_position)
-check "the stored position stays as it is" eventually at "$(frame_at)"
+check "the window stands at its stored position" eventually at "200 150" # 15 twips a pixel
 wmctrl -i -r "$window" -e 0,420,260,-1,-1
 check "a move by the user is stored" eventually position_changed_from "$before"
 moved=$(frame_at)

@@ -32,7 +32,10 @@ openings_are() { [ "$(grep -c ' opened: ' "$line_log" 2>/dev/null || true)" = "$
 start_quorlin() {
     "$@" &
     pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorlin$' | head -n 1) || {
+    # Class and title both "Quorlin": mutter draws its frames in a client of
+    # its own, whose windows carry the title of the window they frame.
+    window=$(timeout 20 xdotool search --sync --onlyvisible --all --class --name '^Quorlin$' |
+        head -n 1) || {
         echo "Quorlin's window did not appear." >&2
         return 1
     }
