@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "app/DisplayReach.h"
+#include "platform/desktop/PlatformChoice.h"
 
 bool displayMayBeReached(const QStringList& arguments)
 {
@@ -9,7 +10,5 @@ bool displayMayBeReached(const QStringList& arguments)
         if (qEnvironmentVariableIsSet(variable))
             return true;
     }
-    // Qt takes its options with one dash or two.
-    return arguments.contains(QLatin1String("-platform")) ||
-           arguments.contains(QLatin1String("--platform"));
+    return PlatformChoice::namedIn(arguments);
 }

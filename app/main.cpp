@@ -11,8 +11,10 @@
 #include "monitor/LineLog.h"
 #include "monitor/Quorlin.h"
 #include "platform/desktop/DesktopHelpViewer.h"
+#include "platform/desktop/PlatformChoice.h"
 #include "platform/desktop/QtMessageBox.h"
 #include "platform/desktop/QtProgramLauncher.h"
+#include "platform/desktop/WindowSystem.h"
 #include "platform/serial/MSComm.h"
 #include "platform/serial/PresentSerialDevices.h"
 #include "platform/serial/SerialLineFactory.h"
@@ -23,6 +25,7 @@
 
 #include <optional>
 #include <QApplication>
+#include <vector>
 
 int main(int argc, char* argv[])
 {
@@ -33,16 +36,28 @@ int main(int argc, char* argv[])
                                             .arg(AppIdentity::VersionMinor)
                                             .arg(AppIdentity::VersionRevision));
     QApplication::setDesktopFileName(QString::fromLatin1(AppIdentity::DesktopId));
+    QByteArray platform;
     {
         const QCoreApplication arguments(argc, argv);
         const Translations translations;
         if (const auto status = answerBeforeDisplay())
             return *status;
+        platform = PlatformChoice::whenUnchosen(QProcessEnvironment::systemEnvironment(),
+                                                QCoreApplication::arguments())
+                       .toLocal8Bit();
     }
+    // As an option rather than in the environment, so that the programs
+    // Quorlin starts (the help's browser, System Info) choose for themselves.
+    QByteArray platformOption("-platform");
+    std::vector<char*> arguments(argv, argv + argc);
+    if (!platform.isEmpty())
+        arguments.insert(arguments.begin() + 1, {platformOption.data(), platform.data()});
+    arguments.push_back(nullptr);
+    int argumentCount = static_cast<int>(arguments.size()) - 1;
 
     // Made before the rest of the command line is read, so that it takes
     // Qt's own options (-style, -platform, -reverse, ...) out of it.
-    QApplication app(argc, argv);
+    QApplication app(argumentCount, arguments.data());
     const Translations translations;
     const auto commandLine = readCommandLine();
     if (const int* exitStatus = std::get_if<int>(&commandLine))
@@ -67,7 +82,8 @@ int main(int argc, char* argv[])
     QtProgramLauncher programs;
 
     Quorlin window(Platform{store, serial, messages, help, registry, programs, presentSerialDevices,
-                            helpIndexFile(QCoreApplication::applicationDirPath())});
+                            helpIndexFile(QCoreApplication::applicationDirPath()),
+                            windowSystemOf(QGuiApplication::platformName())});
     window.setLineHistory(history);
     if (log)
         window.setLineLog(*log);

@@ -37,6 +37,14 @@ void ActivationWatch::activate()
     QMetaObject::invokeMethod(this, &ActivationWatch::activated, Qt::QueuedConnection);
 }
 
+void ActivationWatch::returnWindowClosed()
+{
+    if (m_last == Last::Nothing || m_last == Last::Watched)
+        return;
+    m_last = Last::Watched;
+    activate();
+}
+
 void ActivationWatch::focusWindowChanged(QWindow* focused)
 {
     // No focus window: the user went to another application. What counts is
@@ -45,6 +53,8 @@ void ActivationWatch::focusWindowChanged(QWindow* focused)
         return;
 
     if (focused == m_window.windowHandle()) {
+        if (m_last == Last::ReturnWindowShowing)
+            return;
         const bool reload = m_last == Last::Nothing || m_last == Last::ReturnWindow;
         m_last = Last::Watched;
         if (reload)

@@ -28,6 +28,16 @@ public:
 
     ActivationWatch(QWidget& window, WindowTest isReturnWindow);
 
+    // The program shows one of the windows to come back from: the window
+    // counts as left for it, whether or not the platform reports its focus.
+    // Until that window has been active, the focus coming to the watched
+    // window is no return: a closing menu hands it back for a moment.
+    void leftForReturnWindow() { m_last = Last::ReturnWindowShowing; }
+    // That window closed. A platform that activates no window after it
+    // (weston has no activation) still brings the user back; one that does
+    // activate the window makes it no second return.
+    void returnWindowClosed();
+
 signals:
     // Queued, so that what runs on it may open modal boxes of its own.
     void activated();
@@ -43,6 +53,7 @@ private:
     {
         Nothing,
         Watched,
+        ReturnWindowShowing,
         ReturnWindow,
         OtherWindow
     };

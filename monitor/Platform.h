@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "platform/desktop/WindowSystem.h"
 #include "platform/serial/SerialDeviceInfo.h"
 
 #include <QString>
@@ -28,4 +29,6 @@ struct Platform
     ListSerialDevices presentDevices;
     // The help document that Help, Index shows.
     QString helpFile;
+    // Whether the window's position and the always-above band can be had.
+    WindowSystem windowSystem;
 };

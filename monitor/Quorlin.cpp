@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
+#include <QWindow>
 #include <utility>
 
 using SettingsSchema::Key;
@@ -47,6 +48,8 @@ Quorlin::Quorlin(const Platform& platform)
     createMenus();
     layOutControls();
     connectHandlers();
+    if (!m_platform.windowSystem.keepsAbove)
+        offerKeepAboveOnly();
 
     // First placement: centred on the screen. The activation sequence then
     // moves the window to where the user last had it.
@@ -199,21 +202,62 @@ void Quorlin::breakRefused()
 
 void Quorlin::restorePosition()
 {
-    // From the first activation on, every move of the window is stored, but
-    // this one only puts back what the store already holds.
-    m_savesMoves = false;
-    move(StoredPosition::read(m_platform.store, *this));
-    m_savesMoves = true;
+    // From the first activation on, every move of the window that the window
+    // system reports is stored, but the answer to this one only puts back
+    // what the store already holds. Where the window system reports no
+    // position, pos() is only what was asked for, and nothing is stored.
+    const QPoint stored = StoredPosition::read(m_platform.store, *this);
+    m_placement.placing(stored, pos());
+    move(stored);
+    m_savesMoves = m_platform.windowSystem.reportsPosition;
 }
 
-void Quorlin::moveEvent(QMoveEvent* event)
+void Quorlin::showEvent(QShowEvent* event)
 {
-    QMainWindow::moveEvent(event);
-    if (m_savesMoves) {
+    QMainWindow::showEvent(event);
+    // The native window exists once the widget is shown.
+    if (QWindow* handle = windowHandle())
+        handle->installEventFilter(this);
+}
+
+bool Quorlin::eventFilter(QObject* watched, QEvent* event)
+{
+    // The native window's geometry changes only as the window system reports
+    // it, where the widget's takes each move asked for at once.
+    if (watched == windowHandle() && event->type() == QEvent::Move)
+        frameMoved(windowHandle()->framePosition());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Quorlin::frameMoved(QPoint at)
+{
+    if (!m_savesMoves)
+        return;
+    switch (m_placement.reported(at)) {
+    case FramePlacement::Verdict::AskAgain:
+        // Once the widget has taken in the report.
+        QMetaObject::invokeMethod(
+            this, [this] { move(m_placement.target()); }, Qt::QueuedConnection);
+        break;
+    case FramePlacement::Verdict::Settled:
+        break;
+    case FramePlacement::Verdict::UserMove:
         m_moved = true;
         m_movedThisRun = true;
         m_editSaver.start();
+        break;
     }
+}
+
+void Quorlin::offerKeepAboveOnly()
+{
+    // The stored choice still shows, and stays stored, for the next run on a
+    // desktop that can keep the window above.
+    chkOnTop->setEnabled(false);
+    const QString tip = tr("This desktop keeps a window above the others only at your request: "
+                           "use \"Keep Above\" in the window's title-bar menu.");
+    chkOnTop->setToolTip(tip);
+    Label2->setToolTip(tip);
 }
 
 void Quorlin::labelEdited(int row)
@@ -328,8 +372,11 @@ void Quorlin::mnuAbout_Click()
 {
     // Closed by the program, a lost port is lost no more: nothing waits for it.
     m_session.close();
-    if (!m_about)
+    if (!m_about) {
         m_about = new frmAbout(m_platform.registry, m_platform.programs, m_platform.messages);
+        connect(m_about, &QDialog::finished, &m_activation, &ActivationWatch::returnWindowClosed);
+    }
+    m_activation.leftForReturnWindow();
     m_about->show();
     m_about->raise();
     m_about->activateWindow();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "monitor/ActivationWatch.h"
+#include "monitor/FramePlacement.h"
 #include "monitor/Platform.h"
 #include "monitor/PortSession.h"
 #include "settings/LineChoices.h"
@@ -65,7 +66,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // Watches the native window for where the window system says the frame is.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Loads the settings, restores position, labels and on-top state, ticks
@@ -112,6 +115,11 @@ private:
     void UncheckComMenus();
     void SetFormOnTop(QWidget& form, bool onTop);
     void restorePosition();
+    // The window system reports the frame at `at`: the answer to a placement,
+    // or a move of the user's, which is stored.
+    void frameMoved(QPoint at);
+    // Always On Top where the window system keeps no window above others.
+    void offerKeepAboveOnly();
     void labelEdited(int row);
     void saveEdits();
     // Writes the position, the on-top state and the labels of the rows named,
@@ -173,8 +181,9 @@ private:
     QTimer m_editSaver;
     std::array<bool, 3> m_labelEdited{}; // rows typed into since the last save
     bool m_moved = false;                // moved by the user since the last save
-    bool m_savesMoves = false;           // after the first activation, moves by the user are stored
-    bool m_loaded = false;               // the first activation has loaded the settings
+    bool m_savesMoves = false; // after the first activation, where the window system reports moves
+    FramePlacement m_placement;
+    bool m_loaded = false; // the first activation has loaded the settings
     bool m_unloaded = false;
 
     // What the exit path writes: only what this run changed, so that another

@@ -16,6 +16,7 @@ packages=(
     at-spi2-core dbus-daemon python3 python3-pyatspi
     umockdev libumockdev-dev
     libtelnet-dev libudev-dev python3-serial strace
+    mutter kwin-wayland kwin-style-breeze weston xwayland qt6-wayland
     sigrok-cli gtkwave
 )
 

@@ -6,6 +6,8 @@
 #   . tests/harness/loopback-session.sh
 #   start_quorlin <executable> [arguments...]   sets pid and window (Quorlin's X window id)
 #   stored <line>                               true when the settings file ($conf) holds it
+#   openings_are <n>                            true when the log (--log "$line_log") tells
+#                                               of n openings of the port
 
 store=$(mktemp -d)
 pid=
@@ -24,11 +26,16 @@ conf=$store/Quorlin/Quorlin.conf
 mkdir -p "$store/Quorlin"
 printf '[Ports]\nCom1=loop://\n' >"$conf"
 stored() { grep -qx "$1" "$conf"; }
+line_log=$store/lines.log
+openings_are() { [ "$(grep -c ' opened: ' "$line_log" 2>/dev/null || true)" = "$1" ]; }
 
 start_quorlin() {
     "$@" &
     pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorlin$' | head -n 1) || {
+    # Class and title both "Quorlin": mutter draws its frames in a client of
+    # its own, whose windows carry the title of the window they frame.
+    window=$(timeout 20 xdotool search --sync --onlyvisible --all --class --name '^Quorlin$' |
+        head -n 1) || {
         echo "Quorlin's window did not appear." >&2
         return 1
     }

@@ -71,7 +71,7 @@ private slots:
         MSComm serial([&ports](int n) { return ports.deviceFor(n); },
                       [](const QString&) { return nullptr; });
         Quorlin window(Platform{rig.store, serial, rig.messages, rig.help, rig.registry,
-                                rig.programs, presentSerialDevices, rig.helpFile});
+                                rig.programs, presentSerialDevices, rig.helpFile, WindowSystem{}});
         emit window.findChild<QMenu*>("mnuCom")->aboutToShow();
         QCOMPARE(QuorlinControls::portItem(window, 3)->toolTip(),
                  "Com3: /dev/ttyUSB0, FT232R USB UART");

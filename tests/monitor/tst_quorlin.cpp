@@ -292,6 +292,7 @@ private slots:
             label(window, 0)->clear();
             QTest::keyClicks(label(window, 0), "Carrier");
             window.move(window.pos() + QPoint(30, 20));
+            QCoreApplication::processEvents(); // the window system reports the move
             const QPoint moved = window.pos();
             portItem(window, 2)->trigger();
             QCOMPARE(label(window, 0)->text(), "Carrier");
@@ -590,6 +591,7 @@ private slots:
             onTopBox(window)->click();
         } else if (change == "move") {
             window.move(window.pos() + QPoint(10, 0));
+            QCoreApplication::processEvents(); // the window system reports the move
         }
         if (change.endsWith("pause"))
             QTRY_VERIFY(!rig.store.writes.isEmpty());
@@ -615,7 +617,7 @@ private slots:
         QSettingsStore store;
         Quorlin window(Platform{store, rig.serial.comm, rig.messages, rig.help, rig.registry,
                                 rig.programs, [] { return QList<SerialDeviceInfo>(); },
-                                rig.helpFile});
+                                rig.helpFile, rig.windowSystem});
         showAndActivate(window);
         QTRY_VERIFY(rig.port(1).isOpen); // the file is seeded and loaded
 
@@ -633,6 +635,31 @@ private slots:
         QCOMPARE(SettingsSchema::read(reread, Key::Status1), "Status Pin 1 CD");
         QCOMPARE(SettingsSchema::read(reread, Key::Status2), "DSR over there");
         QCOMPARE(SettingsSchema::read(reread, Key::Status3), "CTS by hand");
+    }
+
+    void nativeWaylandStoresNoPositionAndOffersKeepAbove()
+    {
+        FakePlatform rig;
+        rig.windowSystem = {.reportsPosition = false, .keepsAbove = false};
+        SettingsSchema::write(rig.store, Key::PositionLeft, "1500");
+        SettingsSchema::write(rig.store, Key::PositionTop, "900");
+        SettingsSchema::write(rig.store, Key::OnTop, "1");
+        rig.store.writes.clear();
+        {
+            Quorlin window(rig.platform());
+            showAndActivate(window);
+            QTRY_VERIFY(rig.port(1).isOpen);
+            QVERIFY(!onTopBox(window)->isEnabled());
+            QVERIFY(onTopBox(window)->isChecked()); // the choice, kept for another desktop
+            QVERIFY(onTopBox(window)->toolTip().contains("\"Keep Above\""));
+            // pos() is only what was asked for: no move reaches the store.
+            window.move(window.pos() + QPoint(40, 30));
+            QTRY_COMPARE(window.windowHandle()->framePosition(), window.pos());
+            action(window, "mnuExit")->trigger(); // writes a move it had counted, saved or not
+        }
+        QCOMPARE(rig.store.writes.filter("Position"), QStringList());
+        QCOMPARE(stored(rig, Key::PositionLeft), "1500");
+        QCOMPARE(stored(rig, Key::PositionTop), "900");
     }
 
     void helpIndexLeavesThePortAlone()

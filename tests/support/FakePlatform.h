@@ -25,6 +25,7 @@ struct FakePlatform
     QList<SerialDeviceInfo> devices;
     // No such file: Help, Index reports it missing.
     QString helpFile = QStringLiteral("/nonexistent/quorlin-help.html");
+    WindowSystem windowSystem;
 
     FakePlatform()
     {
@@ -35,8 +36,8 @@ struct FakePlatform
     Platform platform()
     {
         return {
-            store,   serial.comm, messages, help, registry, programs, [this] { return devices; },
-            helpFile};
+            store,    serial.comm, messages, help, registry, programs, [this] { return devices; },
+            helpFile, windowSystem};
     }
     FakePort& port(int n) { return serial.ports.at(n); }
 };
