@@ -268,6 +268,10 @@
         <source>&amp;Timeline…</source>
         <translation>&amp;Zeitverlauf…</translation>
     </message>
+    <message>
+        <source>This desktop keeps a window above the others only at your request: use &quot;Keep Above&quot; in the window&apos;s title-bar menu.</source>
+        <translation>Diese Arbeitsfläche hält ein Fenster nur auf Ihren Wunsch über den anderen: Wählen Sie &quot;Immer im Vordergrund&quot; im Menü der Titelleiste des Fensters.</translation>
+    </message>
 </context>
 <context>
     <name>Rfc2217SerialLine</name>
