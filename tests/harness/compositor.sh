@@ -7,6 +7,7 @@
 #   . tests/harness/compositor.sh <program> <package>   (with the command in "$@")
 #   compositor_started <pid> <log> <condition...>        waits, or skips with the log's end
 #   at_exit <command...>                                 also run on exit, first
+#   runtime_to_own_bus                                   the runtime folder for the bus's services
 [ $# -ge 3 ] || { echo "usage: $0 command [args...]" >&2; exit 2; }
 command -v "$1" >/dev/null || { echo "SKIP: $1 ($2) is not installed"; exit 77; }
 shift 2
@@ -25,6 +26,14 @@ cleanup() {
 trap cleanup EXIT
 export XDG_RUNTIME_DIR=$tmp/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# Compositors write settings and caches of their own (kwinrc, ...): into
+# the session's folder, never the home folder.
+export XDG_CONFIG_HOME=$tmp/config XDG_CACHE_HOME=$tmp/cache
+# For a session run inside a D-Bus session of its own that began before this
+# folder was made: what the bus starts on demand (the accessibility bus) gets
+# the folder too. It would otherwise put its socket in the home folder, where
+# sessions running side by side take each other's.
+runtime_to_own_bus() { dbus-update-activation-environment XDG_RUNTIME_DIR; }
 unset QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY XAUTHORITY
 
 compositor_started() { # <pid> <log> <condition...>: up to 30 s, for busy machines

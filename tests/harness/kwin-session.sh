@@ -9,6 +9,7 @@
 set -euo pipefail
 harness=$(dirname "$0")
 . "$harness/compositor.sh" kwin_wayland kwin-wayland "$@"
+runtime_to_own_bus
 at_exit '[ -s "$tmp/display" ] && rm -f "/tmp/.X11-unix/X$(cut -c2- "$tmp/display")"'
 
 # The installed binary carries a file capability that a container may not

@@ -8,6 +8,7 @@
 #   mutter-session.sh command [args...]
 set -euo pipefail
 . "$(dirname "$0")/compositor.sh" mutter mutter "$@"
+runtime_to_own_bus
 at_exit '[ -s "$tmp/waiter" ] && kill "$(cat "$tmp/waiter")"'
 
 # mutter starts Xwayland on a display of its choosing (mutter 48 only once a

@@ -23,6 +23,9 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     mkdir -m 700 "$XDG_RUNTIME_DIR"
 fi
 
+# openbox keeps its log in the cache folder: the session's, not the home folder's.
+export XDG_CACHE_HOME=$tmp/cache
+
 # Busy machines start slowly: wait up to 30 s for each part.
 wait_for() { # wait_for <command...>
     for _ in $(seq 600); do

@@ -182,7 +182,7 @@ private slots:
         QProcess find;
         find.start("xdotool", {"search", "--sync", "--onlyvisible", "--classname",
                                "quorlin-test-other", "windowactivate", "--sync"});
-        QVERIFY(find.waitForFinished(10000) && find.exitCode() == 0);
+        QVERIFY(find.waitForFinished(WindowManagerTimeout) && find.exitCode() == 0);
         QTRY_VERIFY(!m_window->isActiveWindow());
         QVERIFY(activate(m_window));
         QVERIFY(focusedAndSettled(m_window));
